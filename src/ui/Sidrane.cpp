@@ -1,0 +1,410 @@
+#include "Sidrane.h"
+
+#include "Calendrier.h"
+#include "Cosmos.h"
+#include "Demarrage.h"
+#include "Glissiere.h"
+#include "Horloge.h"
+#include "LabelCliquable.h"
+#include "LecteurDonnees.h"
+#include "PisteGlissiere.h"
+#include "Placement.h"
+#include "Tablecom.h"
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+using ReglesGlissiere::Marge;
+
+namespace {
+
+const QString Demarrer = QStringLiteral("Démarrer");
+const QString AfficherNoms = QStringLiteral("Afficher noms planètes");
+
+} // namespace
+
+Sidrane::Sidrane(const QString& chemin) : cheminDonnees(chemin) {
+    setObjectName(QStringLiteral("Sidrane"));
+    setWindowTitle(QStringLiteral("Sidranes 1.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Tablecom::sable());
+    setPalette(p);
+    setAutoFillBackground(true);
+    creeControles();
+    relieControles();
+    // Client area as designed: 14805 x 11655 twips.
+    resize(Twips::enPixels(14805), Twips::enPixels(11655));
+    temps.setTimerType(Qt::PreciseTimer);
+}
+
+QString Sidrane::cheminParDefaut() {
+    return LecteurDonnees::chemin(QCoreApplication::applicationDirPath());
+}
+
+void Sidrane::creeControles() {
+    Cosmos_ = new Cosmos(this);
+    Cosmos_->setObjectName(QStringLiteral("Cosmos"));
+    Cosmos_->setGeometry(Twips::rectPixels(120, 120, 8550, 8550));
+    Cosmos_->setFillColor(QColor(255, 255, 0));
+    Cosmos_->setGeometrieForme(Soleil, QRectF(24, 56, 20, 20));
+    for (int i = 1; i < NbAstres; ++i) {
+        Cosmos_->setGeometrieForme(i, QRectF(0, 0, 0.8, 0.8));
+    }
+    Tablecom_ = new Tablecom(this);
+    Tablecom_->setGeometry(Twips::rectPixels(8880, 120, 3000, 8535));
+    const Tablecom* t = Tablecom_;
+    setTabOrder(Cosmos_, Tablecom_);
+    setTabOrder(Tablecom_, t->CmdStart);
+    setTabOrder(t->CmdStart, t->CmdFin);
+    setTabOrder(t->CmdFin, t->CmdAffNom);
+    setTabOrder(t->CmdAffNom, t->CmdDebut);
+    setTabOrder(t->CmdDebut, t->CmdTrace);
+    setTabOrder(t->CmdTrace, t->CmdCls);
+    setTabOrder(t->CmdCls, t->CmdLune);
+}
+
+void Sidrane::relieControles() {
+    const Tablecom* t = Tablecom_;
+    connect(&temps, &QTimer::timeout, this, &Sidrane::temps_Timer);
+    connect(t->CmdStart, &QPushButton::clicked, this, &Sidrane::CmdStart_Click);
+    connect(t->CmdDebut, &QPushButton::clicked, this, &Sidrane::CmdDebut_Click);
+    connect(t->CmdTrace, &QPushButton::clicked, this, &Sidrane::CmdTrace_Click);
+    connect(t->CmdCls, &QPushButton::clicked, this, &Sidrane::CmdCls_Click);
+    connect(t->CmdLune, &QPushButton::clicked, this, &Sidrane::CmdLune_Click);
+    connect(t->CmdAffNom, &QPushButton::clicked, this, &Sidrane::CmdAffNom_Click);
+    connect(t->CmdFin, &QPushButton::clicked, this, &Sidrane::CmdFin_Click);
+    const PisteGlissiere* tp = t->Tp->piste();
+    connect(tp, &PisteGlissiere::MouseDown, this, &Sidrane::ImTpControl_MouseDown);
+    connect(tp, &PisteGlissiere::MouseMove, this, &Sidrane::ImTpControl_MouseMove);
+    connect(tp, &PisteGlissiere::MouseUp, this, &Sidrane::ImTpControl_MouseUp);
+    connect(tp, &PisteGlissiere::Click, this, &Sidrane::ImTpControl_Click);
+    const PisteGlissiere* co = t->CO->piste();
+    connect(co, &PisteGlissiere::MouseDown, this, &Sidrane::ImCoControl_MouseDown);
+    connect(co, &PisteGlissiere::MouseMove, this, &Sidrane::ImCoControl_MouseMove);
+    connect(co, &PisteGlissiere::MouseUp, this, &Sidrane::ImCoControl_MouseUp);
+    connect(co, &PisteGlissiere::Click, this, &Sidrane::ImCoControl_Click);
+}
+
+// ---- Start-up ----
+
+void Sidrane::Form_Load() {
+    lit();
+    InitSysteme();
+    show();
+    s.DateCour = s.DateDebut;
+    ChangeChamp();
+    RemiseAZero();
+}
+
+void Sidrane::lit() {
+    DonneesSidranes donnees = LecteurDonnees::lit(cheminDonnees);
+    s.DateDebut = donnees.DateDebut;
+    s.astres = donnees.astres;
+}
+
+void Sidrane::InitSysteme() {
+    // Disc sizes are fractions of the drawing area's width as designed, before layout.
+    const auto largeur = static_cast<int32_t>(arrondiPair(Cosmos_->ScaleWidth()));
+    Demarrage::InitSysteme(s, largeur, cheminDonnees);
+    afficheChamp();
+    afficheDate(s.DateDebut);
+    Tablecom_->CmdTrace->setText(QStringLiteral("Montrer la trace des planètes"));
+    Tablecom_->CmdTrace->setEnabled(false);
+    Tablecom_->CmdCls->setEnabled(false);
+    Tablecom_->CmdDebut->setEnabled(false);
+    initFormesEtNoms();
+    initGlissieres();
+}
+
+void Sidrane::initFormesEtNoms() {
+    for (int i = 0; i < NbAstres; ++i) {
+        const QColor couleur = couleurRvb(s.astres[i].Couleur);
+        QLabel* nom = Cosmos_->nom(i);
+        nom->setText(s.astres[i].Nom);
+        nom->setAutoFillBackground(false);
+        nom->hide();
+        // A name is never cut: the label widens to its text.
+        nom->resize(std::max(nom->width(), nom->sizeHint().width()), 16);
+        QPalette p = nom->palette();
+        p.setColor(QPalette::WindowText, couleur);
+        nom->setPalette(p);
+        Cosmos_->setCouleursForme(i, couleur, couleur, couleur);
+    }
+}
+
+void Sidrane::initGlissieres() {
+    Glissiere* co = Tablecom_->CO;
+    s.CO = ReglesGlissiere::geometrie(co->largeurBouton(), co->largeurFond(), NbAstres - 2);
+    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(co->gauchePiste(), s.Champ, s.CO.Cran));
+    Glissiere* tp = Tablecom_->Tp;
+    s.Tp = ReglesGlissiere::geometrie(tp->largeurBouton(), tp->largeurFond(), Systeme::NbVitesses);
+    tp->setGaucheBouton(
+        ReglesGlissiere::gaucheBoutonAuCran(tp->gauchePiste(), s.IndVitesse, s.Tp.Cran));
+}
+
+void Sidrane::afficheChamp() {
+    Tablecom_->LbOrbite->setText(QStringLiteral("Champ orbital : ") + s.astres[s.Champ].Nom);
+}
+
+void Sidrane::afficheDate(const QDate& date) {
+    Tablecom_->LbTemps->setText(Calendrier::texteCourt(date));
+}
+
+void Sidrane::resizeEvent(QResizeEvent*) {
+    // Form_Resize: the drawing area is the square of the client height, the panel beside it.
+    const int h = height();
+    Cosmos_->setGeometry(0, 0, h, h);
+    Tablecom_->move(Cosmos_->width() + Twips::enPixels(120), 0);
+}
+
+// ---- Scale and field ----
+
+void Sidrane::FixeEchelle(int champ) {
+    const double facteur = champ == 4 ? 1.3 : 1.1;
+    s.Echelle = static_cast<float>(double(s.astres[champ].RayonOrbite) * facteur);
+    Cosmos_->setScale(-s.Echelle, s.Echelle, s.Echelle, -s.Echelle);
+    Cosmos_->setFillSolid(false);
+    tailleFormes(champ);
+    for (int i = 0; i <= champ; ++i) {
+        Cosmos_->setVisibleForme(i, true);
+    }
+    if (champ > 2) {
+        Cosmos_->setVisibleForme(Lune, s.LuneOn);
+    }
+    Tablecom_->CmdLune->setEnabled(champ > 2);
+    for (int i = champ + 1; i <= DernierePlanete; ++i) {
+        Cosmos_->setVisibleForme(i, false);
+    }
+    if (s.EnMarche) {
+        Tablecom_->LbVit->setText(QString::number(s.astres[champ].VitesseKm));
+    }
+    Tablecom_->LabCourse->setText(QStringLiteral("Distance parcourue par ") +
+                                  s.astres[champ].Nom);
+}
+
+void Sidrane::tailleFormes(int champ) {
+    auto dimensionne = [this](int i, float largeur) {
+        const float w = Cosmos_->setLargeurForme(i, largeur);
+        Cosmos_->setHauteurForme(i, w);
+        s.astres[i].DecalX = -w / 2;
+        s.astres[i].DecalY = w / 2;
+    };
+    for (int i = 0; i < NbAstres; ++i) {
+        dimensionne(i, static_cast<float>(double(s.astres[i].Diametre) * Cosmos_->ScaleWidth() /
+                                          s.LargeurCosmos));
+    }
+    // Far fields show the Sun at a quarter of its size so it does not hide Mercury.
+    if (champ > 4) {
+        dimensionne(Soleil, Cosmos_->forme(Soleil).Width / 4);
+    }
+}
+
+void Sidrane::ChangeChamp() {
+    FixeEchelle(s.Champ);
+    Cosmos_->Cls();
+    Cosmos_->deplaceForme(Soleil, s.astres[Soleil].DecalX, s.astres[Soleil].DecalY);
+    cacheNoms(NbAstres - 1);
+    PlaceAstres(s.Jours);
+}
+
+void Sidrane::PlaceAstres(int32_t jour) {
+    Placement::PlaceAstres(s, *Cosmos_, jour);
+}
+
+void Sidrane::RemiseAZero() {
+    Placement::RemiseAZero(s, *Cosmos_);
+}
+
+void Sidrane::cacheNoms(int dernier) {
+    for (int i = 1; i <= dernier; ++i) {
+        Cosmos_->montreNom(i, false);
+    }
+}
+
+// ---- Clock ----
+
+void Sidrane::regleIntervalle(int intervalle) {
+    if (intervalle == 0) {
+        temps.stop();
+    } else {
+        temps.start(intervalle);
+    }
+}
+
+void Sidrane::temps_Timer() {
+    // The calendar ends on 31 December 9999: a step past it stops the clock instead.
+    if (!Horloge::avance(s)) {
+        arrete();
+        return;
+    }
+    afficheDate(s.DateCour);
+    PlaceAstres(s.Jours);
+}
+
+void Sidrane::CmdStart_Click() {
+    if (s.EnMarche) {
+        arrete();
+        return;
+    }
+    s.EnMarche = true;
+    Tablecom_->CmdTrace->setEnabled(true);
+    Tablecom_->CmdDebut->setEnabled(true);
+    cacheNoms(s.Champ);
+    regleIntervalle(s.Intervalle);
+    Tablecom_->CmdStart->setText(QStringLiteral("Arrêter"));
+    if (s.NomsOn) {
+        s.NomsOn = false;
+        Tablecom_->CmdAffNom->setText(AfficherNoms);
+    }
+    Tablecom_->LbVit->setText(QString::number(s.astres[s.Champ].VitesseKm));
+}
+
+void Sidrane::arrete() {
+    s.EnMarche = false;
+    Tablecom_->CmdTrace->setEnabled(false);
+    regleIntervalle(0);
+    Tablecom_->CmdStart->setText(Demarrer);
+    Tablecom_->LbVit->setText(QStringLiteral("0"));
+}
+
+void Sidrane::CmdDebut_Click() {
+    regleIntervalle(0);
+    Tablecom_->CmdStart->setText(Demarrer);
+    s.EnMarche = false;
+    Tablecom_->CmdDebut->setEnabled(false);
+    Tablecom_->CmdTrace->setEnabled(false);
+    s.DateCour = s.DateDebut;
+    afficheDate(s.DateCour);
+    Tablecom_->LbVit->setText(QStringLiteral("0"));
+    RemiseAZero();
+}
+
+// ---- Speed slider ----
+
+void Sidrane::ImTpControl_MouseDown(double x) {
+    Glissiere* tp = Tablecom_->Tp;
+    if (!ReglesGlissiere::dansLesMarges(x, tp->largeurFond())) {
+        return;
+    }
+    x = ReglesGlissiere::borne(x, s.Tp);
+    s.GlisseTp = true;
+    tp->setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, tp->gaucheFond(), tp->largeurBouton()));
+}
+
+void Sidrane::ImTpControl_MouseMove(double x) {
+    Glissiere* tp = Tablecom_->Tp;
+    if (s.GlisseTp && ReglesGlissiere::dansLaCourse(x, s.Tp)) {
+        tp->setGaucheBouton(
+            ReglesGlissiere::gaucheBoutonSous(x, tp->gaucheFond(), tp->largeurBouton()));
+    }
+}
+
+void Sidrane::ImTpControl_MouseUp() {
+    s.GlisseTp = false;
+}
+
+void Sidrane::ImTpControl_Click() {
+    const Glissiere* tp = Tablecom_->Tp;
+    s.IndVitesse = ReglesGlissiere::cranDuBouton(tp->gaucheBouton(), tp->gauchePiste(), s.Tp,
+                                                 Systeme::NbVitesses);
+    s.Pas = s.TabVitesse[s.IndVitesse];
+}
+
+// ---- Orbital field slider ----
+
+void Sidrane::ImCoControl_MouseDown(double x) {
+    Glissiere* co = Tablecom_->CO;
+    if (!ReglesGlissiere::dansLesMarges(x, co->largeurFond())) {
+        return;
+    }
+    x = ReglesGlissiere::borne(x, s.CO);
+    s.GlisseCO = true;
+    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
+}
+
+void Sidrane::ImCoControl_MouseMove(double x) {
+    Glissiere* co = Tablecom_->CO;
+    if (!(s.GlisseCO && ReglesGlissiere::dansLaCourse(x, s.CO))) {
+        return;
+    }
+    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
+    s.ChampGlisse = ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO,
+                                                  DernierePlanete);
+    if (s.ChampGlisse != s.Champ) {
+        s.Champ = s.ChampGlisse;
+        afficheChamp();
+        ChangeChamp();
+    }
+}
+
+void Sidrane::ImCoControl_MouseUp() {
+    s.GlisseCO = false;
+    ChangeChamp();
+}
+
+void Sidrane::ImCoControl_Click() {
+    const Glissiere* co = Tablecom_->CO;
+    s.Champ = ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO,
+                                            DernierePlanete);
+    afficheChamp();
+    ChangeChamp();
+}
+
+// ---- Overlays ----
+
+void Sidrane::CmdTrace_Click() {
+    s.TraceOn = !s.TraceOn;
+    Tablecom_->CmdTrace->setText(s.TraceOn ? QStringLiteral("Suspendre la trace des planètes")
+                                           : QStringLiteral("Montrer la trace des planètes"));
+    Tablecom_->CmdCls->setEnabled(true);
+}
+
+void Sidrane::CmdCls_Click() {
+    Cosmos_->Cls();
+    Tablecom_->CmdCls->setEnabled(false);
+}
+
+void Sidrane::CmdLune_Click() {
+    s.LuneOn = !s.LuneOn;
+    Tablecom_->CmdLune->setText(s.LuneOn ? QStringLiteral("Cacher la Lune")
+                                         : QStringLiteral("Montrer la Lune"));
+    if (s.Champ > 2) {
+        Cosmos_->setVisibleForme(Lune, s.LuneOn);
+    }
+    PlaceAstres(s.Jours);
+}
+
+void Sidrane::CmdAffNom_Click() {
+    BasculeNoms();
+}
+
+void Sidrane::BasculeNoms() {
+    const QString masquer = QStringLiteral("Masquer noms planètes");
+    if (s.EnMarche) {
+        // Names belong to the stopped clock: asking for them stops it, traces button kept.
+        s.EnMarche = false;
+        regleIntervalle(0);
+        Tablecom_->CmdStart->setText(Demarrer);
+        Tablecom_->CmdAffNom->setText(masquer);
+        Tablecom_->LbVit->setText(QStringLiteral("0"));
+        Placement::MontreNoms(s, *Cosmos_);
+        s.NomsOn = true;
+        return;
+    }
+    s.NomsOn = !s.NomsOn;
+    if (s.NomsOn) {
+        Tablecom_->CmdAffNom->setText(masquer);
+        Placement::MontreNoms(s, *Cosmos_);
+    } else {
+        Tablecom_->CmdAffNom->setText(AfficherNoms);
+        cacheNoms(s.Champ);
+    }
+}
+
+void Sidrane::CmdFin_Click() {
+    QCoreApplication::exit(0);
+}

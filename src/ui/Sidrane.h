@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Systeme.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class Cosmos;
+class Tablecom;
+
+// The main window: the drawing area, the command panel and the handlers that tie
+// them to the simulation state. Rules live in the model and in Placement/Horloge;
+// the handlers call them and update the controls.
+class Sidrane : public QWidget {
+    Q_OBJECT
+
+public:
+    // `cheminDonnees`: the data file, by default the one beside the executable.
+    explicit Sidrane(const QString& cheminDonnees = cheminParDefaut());
+    static QString cheminParDefaut();
+
+    // The whole start-up: reads the data file, initialises, shows the window with
+    // the bodies at day 0, then the splash. Throws ErreurDonnees before showing
+    // anything when the data file cannot be used.
+    void Form_Load();
+
+    const Systeme& etat() const { return s; }
+    Cosmos* cosmos() const { return Cosmos_; }
+    Tablecom* tablecom() const { return Tablecom_; }
+    // The clock's interval: 0 while stopped.
+    int intervalleTemps() const { return temps.isActive() ? temps.interval() : 0; }
+
+public slots:
+    void temps_Timer();
+    void CmdStart_Click();
+    void CmdDebut_Click();
+    void ImTpControl_MouseDown(double x);
+    void ImTpControl_MouseMove(double x);
+    void ImTpControl_MouseUp();
+    void ImTpControl_Click();
+    void ImCoControl_MouseDown(double x);
+    void ImCoControl_MouseMove(double x);
+    void ImCoControl_MouseUp();
+    void ImCoControl_Click();
+    void CmdTrace_Click();
+    void CmdCls_Click();
+    void CmdLune_Click();
+    void CmdAffNom_Click();
+    void CmdFin_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void creeControles();
+    void relieControles();
+    void lit();
+    void InitSysteme();
+    void initFormesEtNoms();
+    void initGlissieres();
+    void FixeEchelle(int champ);
+    void tailleFormes(int champ);
+    void ChangeChamp();
+    void PlaceAstres(int32_t jour);
+    void RemiseAZero();
+    void BasculeNoms();
+    void arrete();
+    void regleIntervalle(int intervalle);
+    void cacheNoms(int dernier);
+    void afficheDate(const QDate& date);
+    void afficheChamp();
+
+    QString cheminDonnees;
+    Systeme s;
+    Cosmos* Cosmos_;
+    Tablecom* Tablecom_;
+    QTimer temps;
+};

@@ -1,0 +1,120 @@
+#include "Tablecom.h"
+
+#include "Glissiere.h"
+#include "LabelCliquable.h"
+#include "PisteGlissiere.h"
+#include "Polices.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+const QColor Afficheur(221, 205, 174);
+const QColor GrisFonce(64, 64, 64);
+const QString RegleLaVitesse = QStringLiteral("Règle la vitesse");
+
+QRect enPixels(const QRect& twips) {
+    return Twips::rectPixels(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+void colorie(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
+Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Tablecom"));
+    setAccessibleName(QStringLiteral("Commandes"));
+    setAutoFillBackground(true);
+    colorie(this, QPalette::Window, sable());
+    setFocusPolicy(Qt::TabFocus);
+
+    LbTitre = label<QLabel>("LbTitre", QStringLiteral("Sidranes - 2007"), {120, 120, 2655, 375});
+    LbTitre->setFrameStyle(QFrame::Box | QFrame::Plain);
+    LbTitre->setAlignment(Qt::AlignCenter);
+    LbTitre->setAutoFillBackground(true);
+    colorie(LbTitre, QPalette::Window, QColor(255, 128, 0));
+    colorie(LbTitre, QPalette::WindowText, QColor(0, 0, 192));
+    LbTitre->setFont(Polices::comic(9.75, true));
+
+    CmdDebut = bouton("CmdDebut", QStringLiteral("Début"), {240, 720, 855, 375});
+    CmdStart = bouton("CmdStart", QStringLiteral("Démarrer"), {1620, 720, 975, 375});
+    CmdTrace = bouton("CmdTrace", QStringLiteral("Montrer la trace des planètes"),
+                      {240, 1440, 2370, 375});
+    CmdCls = bouton("CmdCls", QStringLiteral("Effacer les traces"), {240, 1920, 2370, 375});
+    CmdLune = bouton("CmdLune", QStringLiteral("Montrer la Lune"), {240, 2400, 2370, 375});
+    CmdAffNom = bouton("CmdAffNom", QStringLiteral("Afficher Noms planètes"), {240, 2880, 2370, 375});
+    CmdAffNom->setToolTip(QStringLiteral("toto"));
+    LbOrbite = afficheur("LbOrbite", QString(), {240, 3840, 2370, 255});
+    LabDate = label<QLabel>("LabDate", QStringLiteral("Date"), {480, 5400, 495, 255});
+    LbTemps = afficheur("LbTemps", QString(), {1080, 5400, 1530, 255});
+    LabCourse = label<QLabel>("LabCourse", QStringLiteral("Distance parcourue par"),
+                              {240, 6600, 2415, 255});
+    LbVit = afficheur("LbVit", QStringLiteral("0"), {480, 6960, 600, 255});
+    Labkm = label<QLabel>("Labkm", QStringLiteral("x 1000 km/jour"), {1170, 6975, 1215, 255});
+    CmdFin = bouton("CmdFin", QStringLiteral("Quitter Sidranes"), {240, 7440, 2370, 375});
+    creeGlissieres();
+    creeLiens();
+}
+
+QPushButton* Tablecom::bouton(const char* nom, const QString& texte, const QRect& twips) {
+    auto* b = new QPushButton(texte, this);
+    b->setObjectName(QLatin1String(nom));
+    b->setGeometry(enPixels(twips));
+    b->setFont(Polices::tahoma(8.25));
+    colorie(b, QPalette::Button, sable());
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+}
+
+template <typename Label>
+Label* Tablecom::label(const char* nom, const QString& texte, const QRect& twips) {
+    auto* l = new Label(texte, this);
+    l->setObjectName(QLatin1String(nom));
+    l->setGeometry(enPixels(twips));
+    l->setFont(Polices::tahoma(8.25));
+    return l;
+}
+
+QLabel* Tablecom::afficheur(const char* nom, const QString& texte, const QRect& twips) {
+    QLabel* l = label<QLabel>(nom, texte, twips);
+    l->setFrameStyle(QFrame::Box | QFrame::Plain);
+    l->setAlignment(Qt::AlignCenter);
+    l->setAutoFillBackground(true);
+    colorie(l, QPalette::Window, Afficheur);
+    return l;
+}
+
+void Tablecom::creeGlissieres() {
+    const QPixmap fond(QStringLiteral(":/fond-glissiere.png"));
+    const QPixmap orange(QStringLiteral(":/boule-orange.png"));
+    const QPixmap verte(QStringLiteral(":/boule-verte.png"));
+    CO = new Glissiere(this, QStringLiteral("CO"), {orange, fond},
+                       {{240, 4240, 2370, 495}, {360, 4390, 285, 300}, {240, 4240, 2370, 570}});
+    CO->piste()->setObjectName(QStringLiteral("ImCoControl"));
+    CO->piste()->setAccessibleName(QStringLiteral("Champ orbital"));
+    CO->fond()->setToolTip(RegleLaVitesse);
+    Tp = new Glissiere(this, QStringLiteral("Tp"), {verte, fond},
+                       {{240, 5880, 2370, 495}, {360, 6030, 285, 300}, {240, 5880, 2370, 570}});
+    Tp->piste()->setAccessibleName(QStringLiteral("Vitesse"));
+    Tp->piste()->setToolTip(RegleLaVitesse);
+    Tp->bouton()->setToolTip(RegleLaVitesse);
+}
+
+void Tablecom::creeLiens() {
+    LabApropos = label<LabelCliquable>("LabApropos", QStringLiteral("A propos de"),
+                                       {360, 8040, 1095, 255});
+    LabContact = label<LabelCliquable>("LabContact", QStringLiteral("Contact"),
+                                       {1680, 8040, 855, 255});
+    for (QLabel* lien : {static_cast<QLabel*>(LabApropos), static_cast<QLabel*>(LabContact)}) {
+        lien->setFont(Polices::tahoma(8.25, true));
+        colorie(lien, QPalette::WindowText, GrisFonce);
+    }
+    LabContact->setCursor(QCursor(QPixmap(QStringLiteral(":/main.png")), 12, 1));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class Glissiere;
+class LabelCliquable;
+class QLabel;
+class QPushButton;
+
+// The command panel beside the drawing area: buttons, read-outs, the two sliders
+// and the links, placed at their designed positions (in twips).
+class Tablecom : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Tablecom(QWidget* parent);
+
+    // The sand colour of the window, the panel and its buttons.
+    static QColor sable() { return QColor(243, 214, 165); }
+
+    QLabel* LbTitre;
+    QPushButton* CmdDebut;
+    QPushButton* CmdStart;
+    QPushButton* CmdTrace;
+    QPushButton* CmdCls;
+    QPushButton* CmdLune;
+    QPushButton* CmdAffNom;
+    QLabel* LbOrbite;
+    Glissiere* CO; // orbital field slider: ImCoControl, ImBouleCO, ImFondSlCO
+    QLabel* LabDate;
+    QLabel* LbTemps;
+    Glissiere* Tp; // speed slider: ImTpControl, ImBouleTp, ImFondSlTp
+    QLabel* LabCourse;
+    QLabel* LbVit;
+    QLabel* Labkm;
+    QPushButton* CmdFin;
+    LabelCliquable* LabApropos;
+    LabelCliquable* LabContact;
+
+private:
+    QPushButton* bouton(const char* nom, const QString& texte, const QRect& twips);
+    template <typename Label>
+    Label* label(const char* nom, const QString& texte, const QRect& twips);
+    QLabel* afficheur(const char* nom, const QString& texte, const QRect& twips);
+    void creeGlissieres();
+    void creeLiens();
+};

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "Astre.h"
+#include "Forme.h"
+#include "SurfaceAstres.h"
+
+#include <QImage>
+#include <QTransform>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QLabel;
+
+// The black drawing area where the Sun, the planets and the Moon move.
+//
+// Until a scale is set its unit is the pixel; after setScale() its user units
+// are kilometres with the origin at the centre and y pointing up. One floating-point
+// transform maps user units to pixels (orbit radii exceed the range of integers);
+// it is rebuilt only when the scale or the size changes, and the coordinate range
+// is kept on resize so the drawing stretches with the area.
+//
+// Traces are drawn once into a persistent image at the device pixel ratio: they
+// survive being covered and are never redrawn from a history. The discs (ShSidrane)
+// are painted over it; the name labels (LbNom) are child labels.
+class Cosmos : public QWidget, public SurfaceAstres {
+    Q_OBJECT
+
+public:
+    explicit Cosmos(QWidget* parent = nullptr);
+
+    // User scale with upper-left corner (x1, y1) and lower-right corner (x2, y2).
+    void setScale(double x1, double y1, double x2, double y2);
+    // Before any scale is set the unit is the pixel and the scale follows the size.
+    double ScaleLeft() const { return echelleUtilisateur ? echelle.left() : 0; }
+    double ScaleTop() const { return echelleUtilisateur ? echelle.top() : 0; }
+    double ScaleWidth() const { return echelleUtilisateur ? echelle.width() : width(); }
+    double ScaleHeight() const { return echelleUtilisateur ? echelle.height() : height(); }
+
+    // Solid: drawn circles are filled with the fill colour; transparent: outlines.
+    void setFillSolid(bool plein) { remplissagePlein = plein; }
+    void setFillColor(const QColor& c) { couleurRemplissage = c; }
+    void Cls();
+    void Circle(double x, double y, double rayon, const QColor& couleur);
+
+    const Forme& forme(int i) const { return formes[i]; }
+    // Sets a disc's width or height and returns the value it now reports.
+    float setLargeurForme(int i, float largeur);
+    float setHauteurForme(int i, float hauteur);
+    void setVisibleForme(int i, bool visible);
+    void setCouleursForme(int i, const QColor& fond, const QColor& bord, const QColor& rempli);
+    void setGeometrieForme(int i, const QRectF& rectangle);
+
+    QLabel* nom(int i) const { return etiquettes[i]; }
+    QPointF positionNom(int i) const { return positionsNoms[i]; }
+
+    void deplaceForme(int astre, float gauche, float haut) override;
+    void cercle(float x, float y, float rayon, int32_t couleur) override;
+    void montreNom(int astre, bool visible) override;
+    void deplaceNom(int astre, float gauche, float haut) override;
+
+    const QImage& traces() const { return image; }
+    const QTransform& versPixels() const { return transformation; }
+    QRectF rectanglePixels(int i) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void recalculeTransformation();
+    void redimensionneImage();
+    void modifieForme(int i, const std::function<void(Forme&)>& changement);
+    void placeEtiquette(int i);
+    QRect zoneAPeindre(int i) const;
+
+    QRectF echelle; // left, top, width, height of the user scale (height < 0: y up)
+    bool echelleUtilisateur = false;
+    QTransform transformation;
+    QImage image;
+    bool remplissagePlein = true;
+    QColor couleurRemplissage{255, 255, 0};
+    std::array<Forme, NbAstres> formes;
+    std::array<QLabel*, NbAstres> etiquettes{};
+    std::array<QPointF, NbAstres> positionsNoms{};
+};
+
+// The program's colour values are red + 256 * green + 65536 * blue.
+QColor couleurRvb(int32_t couleur);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+
+// A body's disc on the drawing area. Its rectangle is kept in the area's user units
+// as single-precision values, so the width it reports back after an assignment is
+// the assigned width rounded to single precision: a disc keeps its size in km when
+// the area changes size, and stays a fixed fraction of the area whatever the field.
+class Forme {
+public:
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    bool Visible = true;
+    QColor BackColor;
+    QColor BorderColor;
+    QColor FillColor;
+    bool FillSolid = true;
+
+    // Paints the disc into `pixels`, the rectangle it covers on the device.
+    void peint(QPainter* p, const QRectF& pixels) const;
+};
