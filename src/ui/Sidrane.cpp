@@ -9,6 +9,7 @@
 #include "LecteurDonnees.h"
 #include "PisteGlissiere.h"
 #include "Placement.h"
+#include "Ressources.h"
 #include "Tablecom.h"
 #include "Twips.h"
 
@@ -27,6 +28,7 @@ const QString AfficherNoms = QStringLiteral("Afficher noms planètes");
 } // namespace
 
 Sidrane::Sidrane(const QString& chemin) : cheminDonnees(chemin) {
+    chargeRessources();
     setObjectName(QStringLiteral("Sidrane"));
     setWindowTitle(QStringLiteral("Sidranes 1.0"));
     setWindowIcon(QIcon(QStringLiteral(":/icone.png")));

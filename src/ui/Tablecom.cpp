@@ -4,6 +4,7 @@
 #include "LabelCliquable.h"
 #include "PisteGlissiere.h"
 #include "Polices.h"
+#include "Ressources.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -29,6 +30,7 @@ void colorie(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 } // namespace
 
 Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
+    chargeRessources();
     setObjectName(QStringLiteral("Tablecom"));
     setAccessibleName(QStringLiteral("Commandes"));
     setAutoFillBackground(true);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The fonts of the interface. Tahoma comes from Debian's fonts-wine, which
+// installs it outside fontconfig's path; Comic Neue stands for Comic Sans MS.
+// Every font falls back to the system's sans font when its family is missing.
+class Polices {
+public:
+    Polices() = delete;
+
+    // Registers the Tahoma files with the application; call once the
+    // QGuiApplication exists. Missing files are skipped.
+    static void charge();
+
+    static QFont tahoma(qreal points, bool gras = false);
+    static QFont comic(qreal points, bool gras);
+
+    // The family if it is available, otherwise the system's general font.
+    static QFont police(const QString& famille, qreal points, bool gras);
+};
