@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build bench fuzz screenshot clean
+.PHONY: run test test-asan deps build bench fuzz images clean
 
 run: build
 	./$(BUILD)/sidranes
@@ -10,11 +10,17 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build build-asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
 deps:
 	@sh scripts/install-deps
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake --preset default
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -24,6 +30,10 @@ bench: build
 
 fuzz: deps
 	sh scripts/fuzz $(or $(SECONDS),120)
+
+# Draws the pictures under src/ui/assets again.
+images: deps
+	sh scripts/dessine-images
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -1,7 +1,9 @@
 #include "Sidrane.h"
 
 #include "Calendrier.h"
+#include "Contact.h"
 #include "Cosmos.h"
+#include "Debut.h"
 #include "Demarrage.h"
 #include "Glissiere.h"
 #include "Horloge.h"
@@ -41,7 +43,10 @@ Sidrane::Sidrane(const QString& chemin) : cheminDonnees(chemin) {
     // Client area as designed: 14805 x 11655 twips.
     resize(Twips::enPixels(14805), Twips::enPixels(11655));
     temps.setTimerType(Qt::PreciseTimer);
+    Debut_ = std::make_unique<Debut>(this);
 }
+
+Sidrane::~Sidrane() = default;
 
 QString Sidrane::cheminParDefaut() {
     return LecteurDonnees::chemin(QCoreApplication::applicationDirPath());
@@ -79,6 +84,8 @@ void Sidrane::relieControles() {
     connect(t->CmdLune, &QPushButton::clicked, this, &Sidrane::CmdLune_Click);
     connect(t->CmdAffNom, &QPushButton::clicked, this, &Sidrane::CmdAffNom_Click);
     connect(t->CmdFin, &QPushButton::clicked, this, &Sidrane::CmdFin_Click);
+    connect(t->LabApropos, &LabelCliquable::clicked, this, &Sidrane::LabApropos_Click);
+    connect(t->LabContact, &LabelCliquable::clicked, this, &Sidrane::LabContact_Click);
     const PisteGlissiere* tp = t->Tp->piste();
     connect(tp, &PisteGlissiere::MouseDown, this, &Sidrane::ImTpControl_MouseDown);
     connect(tp, &PisteGlissiere::MouseMove, this, &Sidrane::ImTpControl_MouseMove);
@@ -94,6 +101,11 @@ void Sidrane::relieControles() {
 // ---- Start-up ----
 
 void Sidrane::Form_Load() {
+    demarre();
+    Debut_->montreSplash();
+}
+
+void Sidrane::demarre() {
     lit();
     InitSysteme();
     show();
@@ -405,6 +417,14 @@ void Sidrane::BasculeNoms() {
         Tablecom_->CmdAffNom->setText(AfficherNoms);
         cacheNoms(s.Champ);
     }
+}
+
+void Sidrane::LabApropos_Click() {
+    Debut_->montreAPropos();
+}
+
+void Sidrane::LabContact_Click() {
+    Contact::ouvre();
 }
 
 void Sidrane::CmdFin_Click() {

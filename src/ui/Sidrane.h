@@ -4,8 +4,10 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 class Cosmos;
+class Debut;
 class Tablecom;
 
 // The main window: the drawing area, the command panel and the handlers that tie
@@ -17,16 +19,20 @@ class Sidrane : public QWidget {
 public:
     // `cheminDonnees`: the data file, by default the one beside the executable.
     explicit Sidrane(const QString& cheminDonnees = cheminParDefaut());
+    ~Sidrane() override;
     static QString cheminParDefaut();
 
     // The whole start-up: reads the data file, initialises, shows the window with
     // the bodies at day 0, then the splash. Throws ErreurDonnees before showing
     // anything when the data file cannot be used.
     void Form_Load();
+    // Form_Load without the splash: the window shown with the bodies at day 0.
+    void demarre();
 
     const Systeme& etat() const { return s; }
     Cosmos* cosmos() const { return Cosmos_; }
     Tablecom* tablecom() const { return Tablecom_; }
+    Debut* debut() const { return Debut_.get(); }
     // The clock's interval: 0 while stopped.
     int intervalleTemps() const { return temps.isActive() ? temps.interval() : 0; }
 
@@ -47,6 +53,8 @@ public slots:
     void CmdLune_Click();
     void CmdAffNom_Click();
     void CmdFin_Click();
+    void LabApropos_Click();
+    void LabContact_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -75,4 +83,6 @@ private:
     Cosmos* Cosmos_;
     Tablecom* Tablecom_;
     QTimer temps;
+    // The splash and about box: a top-level window of its own, alive for the whole run.
+    std::unique_ptr<Debut> Debut_;
 };

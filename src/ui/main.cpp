@@ -1,6 +1,7 @@
 #include "LecteurDonnees.h"
 #include "Polices.h"
 #include "Sidrane.h"
+#include "SurveillanceEcran.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     Polices::charge();
+    SurveillanceEcran surveillance;
     Sidrane fenetre;
     try {
         fenetre.Form_Load();

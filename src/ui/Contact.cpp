@@ -1,0 +1,16 @@
+#include "Contact.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <QtDebug>
+
+namespace Contact {
+
+void ouvre() {
+    if (!QDesktopServices::openUrl(QUrl(Adresse))) {
+        qWarning().noquote()
+            << QStringLiteral("Sidranes : impossible d'ouvrir le navigateur sur %1").arg(Adresse);
+    }
+}
+
+} // namespace Contact

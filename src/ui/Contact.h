@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The "Contact" link: the project's web page in the user's browser.
+namespace Contact {
+
+inline const QString Adresse = QStringLiteral("https://sidranes.org/");
+
+// Hands the address to the desktop's browser without waiting for it. When no
+// browser can be started, says so on stderr and carries on.
+void ouvre();
+
+} // namespace Contact

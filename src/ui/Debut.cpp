@@ -1,0 +1,113 @@
+#include "Debut.h"
+
+#include "LabelCliquable.h"
+#include "Ressources.h"
+#include "Twips.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+
+namespace {
+
+constexpr int IntervalleTimer1 = 5000;
+
+} // namespace
+
+Debut::Debut(QWidget* fenetrePrincipale)
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), fenetrePrincipale(fenetrePrincipale) {
+    chargeRessources();
+    setObjectName(QStringLiteral("Debut"));
+    setAccessibleName(QStringLiteral("Sidranes"));
+    setAccessibleDescription(QStringLiteral("À propos de Sidranes"));
+    setFixedSize(Twips::enPixels(7290), Twips::enPixels(4935));
+    creeControles();
+    Timer1.setInterval(IntervalleTimer1);
+    connect(&Timer1, &QTimer::timeout, this, &Debut::Timer1_Timer);
+    connect(Image1, &LabelCliquable::clicked, this, &Debut::Image1_Click);
+}
+
+void Debut::creeControles() {
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setGeometry(Twips::rectPixels(120, 60, 7080, 4785));
+
+    Image1 = new LabelCliquable(Frame1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Sidranes : les planètes sur fond noir"));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/debut.jpg")));
+    Image1->setGeometry(Twips::rectPixels(0, 120, 7005, 4605));
+}
+
+void Debut::setTag(const QString& texte) {
+    charge();
+    tag = texte;
+}
+
+void Debut::montreSplash() {
+    setTag(MarqueSplash);
+    // The splash gets its full delay even if the window was loaded earlier.
+    Timer1.start();
+    exec();
+    setTag(QString());
+}
+
+void Debut::montreAPropos() {
+    charge();
+    exec();
+}
+
+void Debut::charge() {
+    if (!charge_) {
+        charge_ = true;
+        Timer1.start();
+    }
+}
+
+void Debut::reject() {
+    charge_ = false;
+    Timer1.stop();
+    tag.clear();
+    QDialog::reject();
+}
+
+void Debut::Timer1_Timer() {
+    if (tag == MarqueSplash) {
+        reject();
+    }
+}
+
+void Debut::Image1_Click() {
+    reject();
+}
+
+void Debut::keyPressEvent(QKeyEvent* event) {
+    // Any key that types a character closes, Enter and Escape included; keys that
+    // type nothing (arrows, function keys, modifiers alone) do not.
+    if (event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    reject();
+}
+
+void Debut::showEvent(QShowEvent* event) {
+    centre();
+    QDialog::showEvent(event);
+}
+
+void Debut::centre() {
+    QScreen* ecran =
+        fenetrePrincipale ? fenetrePrincipale->screen() : QGuiApplication::primaryScreen();
+    if (!ecran) {
+        return;
+    }
+    // No title bar and no border: the outer size is the client size.
+    QRect cadre(QPoint(), size());
+    cadre.moveCenter(ecran->geometry().center());
+    move(cadre.topLeft());
+}

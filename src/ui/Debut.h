@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+class LabelCliquable;
+class QFrame;
+
+// The picture window: the splash screen at start-up, then the about box. Its tag
+// is the mode marker: only while it reads "Début" does the timer close it.
+//
+// The window lives for the whole run. "Unloading" it (any closing) hides it,
+// stops its timer and empties its tag; "loading" it starts the timer again.
+class Debut : public QDialog {
+    Q_OBJECT
+
+public:
+    static inline const QString MarqueSplash = QStringLiteral("Début");
+
+    // `fenetrePrincipale` only picks the screen to centre on; it is not an owner,
+    // so the window stays a top-level of its own, out of the task bar.
+    explicit Debut(QWidget* fenetrePrincipale = nullptr);
+
+    QString Tag() const { return tag; }
+    // Like any property of an unloaded window, setting the tag loads it.
+    void setTag(const QString& texte);
+
+    // The start-up showing: modal until the timer, a key or a click closes it;
+    // then the window stays hidden with an empty tag, ready as the about box.
+    void montreSplash();
+    // The about box: modal, with whatever tag the window has.
+    void montreAPropos();
+
+    QFrame* Frame1;
+    LabelCliquable* Image1;
+    QTimer Timer1;
+
+public slots:
+    void Timer1_Timer();
+    void Image1_Click();
+    // Escape, the window manager's close and every other closing end up here.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void creeControles();
+    void charge();
+    void centre();
+
+    QPointer<QWidget> fenetrePrincipale;
+    QString tag;
+    bool charge_ = false;
+};

@@ -1,0 +1,53 @@
+#include "Affichage.h"
+
+#include <QtTest>
+
+using Affichage::Cadre;
+
+Q_DECLARE_METATYPE(Cadre)
+
+namespace Affichage {
+char* toString(const Cadre& c) {
+    const QString texte =
+        QStringLiteral("(%1, %2, %3 x %4)").arg(c.gauche).arg(c.haut).arg(c.largeur).arg(c.hauteur);
+    return qstrdup(texte.toUtf8().constData());
+}
+} // namespace Affichage
+
+class TestAffichage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ajuste_data();
+    void ajuste();
+};
+
+void TestAffichage::ajuste_data() {
+    QTest::addColumn<Cadre>("zone");
+    QTest::addColumn<Cadre>("fenetre");
+    QTest::addColumn<Cadre>("attendu");
+
+    const Cadre fenetre{1500, 900, 15000, 12300};
+    QTest::newRow("tient juste") << Cadre{0, 0, 15000, 12300} << fenetre << fenetre;
+    QTest::newRow("un twip trop etroit")
+        << Cadre{60, 30, 14999, 12300} << fenetre << Cadre{60, 900, 14999, 12300};
+    QTest::newRow("un twip trop bas")
+        << Cadre{60, 30, 15000, 12299} << fenetre << Cadre{1500, 30, 15000, 12299};
+    QTest::newRow("trop petit des deux cotes")
+        << Cadre{0, 450, 12000, 9000} << fenetre << Cadre{0, 450, 12000, 9000};
+    QTest::newRow("ecran agrandi: ni agrandie ni recentree")
+        << Cadre{0, 0, 28800, 16200} << fenetre << fenetre;
+    const Cadre aPropos{3720, 2700, 7290, 4935};
+    QTest::newRow("a propos, ecran de 480 x 320")
+        << Cadre{0, 0, 7200, 4800} << aPropos << Cadre{0, 0, 7200, 4800};
+}
+
+void TestAffichage::ajuste() {
+    QFETCH(Cadre, zone);
+    QFETCH(Cadre, fenetre);
+    QFETCH(Cadre, attendu);
+    QCOMPARE(Affichage::ajuste(zone, fenetre), attendu);
+}
+
+QTEST_APPLESS_MAIN(TestAffichage)
+#include "tst_affichage.moc"

@@ -1,0 +1,148 @@
+#include "Debut.h"
+#include "LabelCliquable.h"
+
+#include <QFrame>
+#include <QScreen>
+#include <QtTest>
+#include <functional>
+
+using Action = std::function<void(Debut&)>;
+
+class TestDebut : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controles();
+    void touches_data();
+    void touches();
+    void clics_data();
+    void clics();
+    void minuteur_data();
+    void minuteur();
+    void splashPuisAProposEncoreEtEncore();
+
+private:
+    static bool fermePar(Debut& debut, bool splash, const Action& action);
+};
+
+// Runs `action` inside the modal showing and tells whether it closed the window;
+// a window left open is closed afterwards so that the showing returns.
+bool TestDebut::fermePar(Debut& debut, bool splash, const Action& action) {
+    bool ferme = false;
+    QTimer::singleShot(0, &debut, [&] {
+        QVERIFY(debut.isVisible());
+        action(debut);
+        ferme = !debut.isVisible();
+        if (!ferme) {
+            debut.reject();
+        }
+    });
+    splash ? debut.montreSplash() : debut.montreAPropos();
+    return ferme;
+}
+
+void TestDebut::controles() {
+    Debut debut;
+    QCOMPARE(debut.size(), QSize(486, 329));
+    QCOMPARE(debut.Frame1->geometry(), QRect(8, 4, 472, 319));
+    QCOMPARE(debut.Image1->geometry(), QRect(0, 8, 467, 307));
+    QCOMPARE(debut.Image1->pixmap().size(), QSize(467, 307));
+}
+
+void TestDebut::touches_data() {
+    QTest::addColumn<Qt::Key>("touche");
+    QTest::addColumn<bool>("ferme");
+    QTest::newRow("lettre") << Qt::Key_A << true;
+    QTest::newRow("espace") << Qt::Key_Space << true;
+    QTest::newRow("entree") << Qt::Key_Return << true;
+    QTest::newRow("echap") << Qt::Key_Escape << true;
+    QTest::newRow("retour arriere") << Qt::Key_Backspace << true;
+    QTest::newRow("fleche") << Qt::Key_Left << false;
+    QTest::newRow("F1") << Qt::Key_F1 << false;
+    QTest::newRow("majuscule seule") << Qt::Key_Shift << false;
+}
+
+void TestDebut::touches() {
+    QFETCH(Qt::Key, touche);
+    QFETCH(bool, ferme);
+    Debut debut;
+    for (bool splash : {true, false}) {
+        const bool resultat = fermePar(
+            debut, splash, [touche](Debut& d) { QTest::keyClick(d.windowHandle(), touche); });
+        QCOMPARE(resultat, ferme);
+    }
+}
+
+void TestDebut::clics_data() {
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<Qt::MouseButton>("bouton");
+    QTest::addColumn<bool>("ferme");
+    QTest::newRow("image") << QPoint(241, 165) << Qt::LeftButton << true;
+    QTest::newRow("coin de l'image") << QPoint(8, 12) << Qt::LeftButton << true;
+    QTest::newRow("image, bouton droit") << QPoint(241, 165) << Qt::RightButton << false;
+    QTest::newRow("cadre hors image") << QPoint(478, 6) << Qt::LeftButton << false;
+    QTest::newRow("marge") << QPoint(3, 2) << Qt::LeftButton << false;
+}
+
+void TestDebut::clics() {
+    QFETCH(QPoint, position);
+    QFETCH(Qt::MouseButton, bouton);
+    QFETCH(bool, ferme);
+    Debut debut;
+    const bool resultat = fermePar(
+        debut, true, [&](Debut& d) { QTest::mouseClick(d.windowHandle(), bouton, {}, position); });
+    QCOMPARE(resultat, ferme);
+}
+
+void TestDebut::minuteur_data() {
+    QTest::addColumn<bool>("splash");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<bool>("ferme");
+    QTest::newRow("splash") << true << QString() << true;
+    QTest::newRow("a propos") << false << QString() << false;
+    QTest::newRow("marque sans accent") << false << QStringLiteral("Debut") << false;
+    QTest::newRow("marque en minuscules") << false << QStringLiteral("début") << false;
+    QTest::newRow("marque exacte") << false << QStringLiteral("Début") << true;
+}
+
+void TestDebut::minuteur() {
+    QFETCH(bool, splash);
+    QFETCH(QString, tag);
+    QFETCH(bool, ferme);
+    Debut debut;
+    if (!tag.isEmpty()) {
+        debut.setTag(tag);
+    }
+    const bool resultat = fermePar(debut, splash, [](Debut& d) {
+        QVERIFY(d.Timer1.isActive());
+        QCOMPARE(d.Timer1.interval(), 5000);
+        for (int tic = 0; tic < 3; ++tic) {
+            QMetaObject::invokeMethod(&d.Timer1, "timeout");
+        }
+    });
+    QCOMPARE(resultat, ferme);
+}
+
+void TestDebut::splashPuisAProposEncoreEtEncore() {
+    Debut debut;
+    QVERIFY(
+        fermePar(debut, true, [](Debut& d) { QMetaObject::invokeMethod(&d.Timer1, "timeout"); }));
+    // The window now waits, hidden, as the about box.
+    QVERIFY(!debut.isVisible());
+    QVERIFY(debut.Tag().isEmpty());
+    const QPoint centreEcran = QGuiApplication::primaryScreen()->geometry().center();
+    for (int fois = 0; fois < 3; ++fois) {
+        debut.move(0, 0);
+        const bool ferme = fermePar(debut, false, [&](Debut& d) {
+            QVERIFY((d.geometry().center() - centreEcran).manhattanLength() <= 1);
+            QMetaObject::invokeMethod(&d.Timer1, "timeout");
+            QVERIFY(d.isVisible());
+            QTest::mouseClick(d.Image1, Qt::LeftButton);
+        });
+        QVERIFY(ferme);
+        QVERIFY(debut.Tag().isEmpty());
+    }
+}
+
+QTEST_MAIN(TestDebut)
+#include "tst_debut.moc"
