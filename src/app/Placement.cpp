@@ -9,9 +9,9 @@ namespace Placement {
 
 namespace {
 
-void calculeAstre(Astre& a, int32_t jour, float degRad) {
+void calculeAstre(Astre& a, int32_t jour, float degRad, Orbite::Position centre = {0, 0}) {
     a.Angle = Orbite::angleAuJour(a.VitesseAng, jour, a.AngleInitial);
-    const Orbite::Position p = Orbite::surCercle(a.RayonOrbite, a.Angle, degRad);
+    const Orbite::Position p = Orbite::surCercle(a.RayonOrbite, a.Angle, degRad, centre);
     a.PosX = p.x;
     a.PosY = p.y;
 }
@@ -19,10 +19,8 @@ void calculeAstre(Astre& a, int32_t jour, float degRad) {
 void placeLune(Systeme& s, SurfaceAstres& surface, int32_t jour) {
     Astre& lune = s.astres[Lune];
     const Astre& terre = s.astres[Terre];
-    calculeAstre(lune, jour, s.DegRad);
     // Around the Earth's stored position, whether or not this pass computed it.
-    lune.PosX = static_cast<float>(double(lune.PosX) + double(terre.PosX));
-    lune.PosY = static_cast<float>(double(lune.PosY) + double(terre.PosY));
+    calculeAstre(lune, jour, s.DegRad, {terre.PosX, terre.PosY});
     // The Moon's shape hangs from its top-left corner, not from its centre.
     surface.deplaceForme(Lune, lune.PosX, lune.PosY);
     if (s.TraceOn) {

@@ -13,11 +13,11 @@ float angleAuJour(float vitesseAng, int32_t jour, float angleInitial) {
     return static_cast<float>(double(vitesseAng) * double(jour) + double(angleInitial));
 }
 
-Position surCercle(float rayon, float angle, float degRad) {
+Position surCercle(float rayon, float angle, float degRad, Position centre) {
     // The product of two singles is exact in double.
     const double a = double(angle) * double(degRad);
-    return {static_cast<float>(double(rayon) * std::cos(a)),
-            static_cast<float>(double(rayon) * std::sin(a))};
+    return {static_cast<float>(double(rayon) * std::cos(a) + double(centre.x)),
+            static_cast<float>(double(rayon) * std::sin(a) + double(centre.y))};
 }
 
 double vitesseKm(float rayonOrbite, float periode) {

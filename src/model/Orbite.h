@@ -18,8 +18,9 @@ struct Position {
     float y;
 };
 
-// The point at `angle` degrees on a circle of radius `rayon` around the origin.
-Position surCercle(float rayon, float angle, float degRad);
+// The point at `angle` degrees on a circle of radius `rayon` around `centre`,
+// rounded to single precision once.
+Position surCercle(float rayon, float angle, float degRad, Position centre = {0, 0});
 
 // Thousands of km travelled per day on the orbit: 2 pi r / period / 1000, in double.
 double vitesseKm(float rayonOrbite, float periode);

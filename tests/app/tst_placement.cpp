@@ -1,0 +1,328 @@
+#include "Orbite.h"
+#include "Placement.h"
+#include "SurfaceAstres.h"
+
+#include <QtTest>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Everything the placement asks of the drawing area, in order.
+struct Appel {
+    enum Genre { Forme, Cercle, MontreNom, DeplaceNom } genre;
+    int astre = -1; // -1 for circles
+    float x = 0;    // left, or circle centre x
+    float y = 0;    // top, or circle centre y
+    float rayon = 0;
+    int32_t couleur = 0;
+    bool visible = false;
+
+    bool operator==(const Appel&) const = default;
+};
+
+QString texte(const Appel& a) {
+    static const char* const genres[] = {"forme", "cercle", "montreNom", "deplaceNom"};
+    return QStringLiteral("%1(%2, %3, %4, r=%5, c=%6, v=%7)")
+        .arg(QLatin1String(genres[a.genre]))
+        .arg(a.astre)
+        .arg(double(a.x), 0, 'g', 10)
+        .arg(double(a.y), 0, 'g', 10)
+        .arg(double(a.rayon))
+        .arg(a.couleur)
+        .arg(a.visible);
+}
+
+class SurfaceEspion : public SurfaceAstres {
+public:
+    std::vector<Appel> appels;
+
+    void deplaceForme(int astre, float gauche, float haut) override {
+        appels.push_back({Appel::Forme, astre, gauche, haut});
+    }
+    void cercle(float x, float y, float rayon, int32_t couleur) override {
+        appels.push_back({Appel::Cercle, -1, x, y, rayon, couleur});
+    }
+    void montreNom(int astre, bool visible) override {
+        appels.push_back({Appel::MontreNom, astre, 0, 0, 0, 0, visible});
+    }
+    void deplaceNom(int astre, float gauche, float haut) override {
+        appels.push_back({Appel::DeplaceNom, astre, gauche, haut});
+    }
+};
+
+Appel forme(int i, float gauche, float haut) {
+    return {Appel::Forme, i, gauche, haut};
+}
+Appel cercle(float x, float y, float rayon, int32_t couleur) {
+    return {Appel::Cercle, -1, x, y, rayon, couleur};
+}
+Appel montre(int i) {
+    return {Appel::MontreNom, i, 0, 0, 0, 0, true};
+}
+Appel nom(int i, float gauche, float haut) {
+    return {Appel::DeplaceNom, i, gauche, haut};
+}
+
+constexpr float AngleAvant = 999.0f; // stored values a pass must not touch
+constexpr float XAvant = 12345.0f;
+constexpr float YAvant = -6789.0f;
+
+// Planets on orbits of 10, 20 ... 90 million km, each with its own speed, starting
+// angle, offsets and colour, so that any mix-up shows.
+Systeme systemeDeTest() {
+    Systeme s;
+    s.DegRad = Orbite::degRad();
+    s.Echelle = 1000.0f;
+    s.DateDebut = s.DateCour = QDate(2025, 1, 1);
+    for (int i = 0; i < NbAstres; ++i) {
+        Astre& a = s.astres[i];
+        a.Nom = QStringLiteral("astre %1").arg(i);
+        a.RayonOrbite = 1e7f * i;
+        a.VitesseAng = 360.0f / (50.0f * i + 30.0f);
+        a.AngleInitial = 15.0f * i;
+        a.DecalX = -100.0f * i - 1;
+        a.DecalY = 50.0f * i + 3;
+        a.Couleur = 0x010203 * i;
+        a.DivNomX = (i >= 5 && i <= 8) ? 25 : 50;
+        a.DivNomY = (i >= 5 && i <= 8) ? -200 : 100;
+        a.Angle = AngleAvant;
+        a.PosX = XAvant;
+        a.PosY = YAvant;
+    }
+    s.astres[Soleil].DecalX = -300;
+    s.astres[Soleil].DecalY = 300;
+    Astre& lune = s.astres[Lune];
+    lune.RayonOrbite = 384400;
+    lune.VitesseAng = 360.0f / 27.321661f;
+    lune.AngleInitial = 0;
+    lune.DecalX = -50;
+    lune.DecalY = 50;
+    lune.Couleur = 0xC0C0C0;
+    return s;
+}
+
+Orbite::Position positionAttendue(const Astre& a, int32_t jour) {
+    return Orbite::surCercle(a.RayonOrbite, Orbite::angleAuJour(a.VitesseAng, jour, a.AngleInitial),
+                             Orbite::degRad());
+}
+
+bool intact(const Astre& a) {
+    return a.Angle == AngleAvant && a.PosX == XAvant && a.PosY == YAvant;
+}
+
+void compareAppels(const std::vector<Appel>& obtenus, const std::vector<Appel>& attendus) {
+    for (size_t k = 0; k < std::min(obtenus.size(), attendus.size()); ++k) {
+        QVERIFY2(obtenus[k] == attendus[k], qPrintable(QStringLiteral("appel %1 : %2, attendu %3")
+                                                           .arg(k)
+                                                           .arg(texte(obtenus[k]))
+                                                           .arg(texte(attendus[k]))));
+    }
+    QCOMPARE(obtenus.size(), attendus.size());
+}
+
+} // namespace
+
+class TstPlacement : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placeAstres_data();
+    void placeAstres();
+    void rayonsDesTraces();
+    void lune_data();
+    void lune();
+    void remiseAZero_data();
+    void remiseAZero();
+    void montreNoms();
+};
+
+void TstPlacement::placeAstres_data() {
+    QTest::addColumn<int>("champ");
+    QTest::addColumn<bool>("trace");
+    QTest::addColumn<int>("jour");
+
+    for (int champ : {1, 2, 3, 5, 9}) {
+        QTest::addRow("champ %d", champ) << champ << false << 37;
+        QTest::addRow("champ %d, traces", champ) << champ << true << 37;
+    }
+    QTest::newRow("jour 0") << 9 << true << 0;
+    QTest::newRow("jour lointain") << 4 << false << 2900000;
+}
+
+void TstPlacement::placeAstres() {
+    QFETCH(int, champ);
+    QFETCH(bool, trace);
+    QFETCH(int, jour);
+    Systeme s = systemeDeTest();
+    s.Champ = champ;
+    s.TraceOn = trace;
+    SurfaceEspion surface;
+
+    Placement::PlaceAstres(s, surface, jour);
+
+    std::vector<Appel> attendus;
+    for (int i = 1; i <= champ; ++i) {
+        const Astre& a = s.astres[i];
+        const Orbite::Position p = positionAttendue(a, jour);
+        QCOMPARE(a.Angle, Orbite::angleAuJour(a.VitesseAng, jour, a.AngleInitial));
+        QCOMPARE(a.PosX, p.x);
+        QCOMPARE(a.PosY, p.y);
+        // The shape is moved by its top-left corner, so that it is centred on the body.
+        attendus.push_back(forme(i, a.DecalX + p.x, a.DecalY + p.y));
+        if (trace) {
+            attendus.push_back(cercle(p.x, p.y, std::fabs(a.DecalX) / 2, a.Couleur));
+        }
+    }
+    compareAppels(surface.appels, attendus);
+    // The Sun, the planets beyond the field and the hidden Moon keep their state.
+    QVERIFY(intact(s.astres[Soleil]));
+    for (int i = champ + 1; i < NbAstres; ++i) {
+        QVERIFY2(intact(s.astres[i]), qPrintable(QString::number(i)));
+    }
+}
+
+void TstPlacement::rayonsDesTraces() {
+    // A shape 400 wide: a planet leaves a circle of a quarter of it, the Moon of half.
+    Systeme s = systemeDeTest();
+    s.Champ = 1;
+    s.TraceOn = true;
+    s.LuneOn = true;
+    s.astres[1].DecalX = -200;
+    s.astres[Lune].DecalX = -200;
+    SurfaceEspion surface;
+
+    Placement::PlaceAstres(s, surface, 5);
+
+    QCOMPARE(surface.appels.size(), size_t(4));
+    QCOMPARE(int(surface.appels[1].genre), int(Appel::Cercle));
+    QCOMPARE(surface.appels[1].rayon, 100.0f);
+    QCOMPARE(int(surface.appels[3].genre), int(Appel::Cercle));
+    QCOMPARE(surface.appels[3].rayon, 200.0f);
+    QCOMPARE(surface.appels[3].couleur, 0xC0C0C0);
+}
+
+void TstPlacement::lune_data() {
+    QTest::addColumn<int>("champ");
+    QTest::addColumn<bool>("trace");
+    QTest::addColumn<float>("terreX"); // where the Moon turns, day 0
+    QTest::addColumn<float>("terreY");
+
+    // Below field 3 the Earth is not computed: the Moon turns around its stored place.
+    QTest::newRow("champ 1") << 1 << false << XAvant << YAvant;
+    QTest::newRow("champ 2, traces") << 2 << true << XAvant << YAvant;
+    // From field 3 on the Earth (30 million km at 45 degrees) has just been placed.
+    const Orbite::Position terre = Orbite::surCercle(3e7f, 45.0f, Orbite::degRad());
+    QTest::newRow("champ 3") << 3 << false << terre.x << terre.y;
+    QTest::newRow("champ 9, traces") << 9 << true << terre.x << terre.y;
+}
+
+void TstPlacement::lune() {
+    QFETCH(int, champ);
+    QFETCH(bool, trace);
+    QFETCH(float, terreX);
+    QFETCH(float, terreY);
+    Systeme s = systemeDeTest();
+    s.Champ = champ;
+    s.TraceOn = trace;
+    s.LuneOn = true;
+    SurfaceEspion surface;
+
+    // Day 0, angle 0: the Moon stands 384 400 km to the right of the Earth.
+    Placement::PlaceAstres(s, surface, 0);
+
+    const Astre& lune = s.astres[Lune];
+    QCOMPARE(lune.Angle, 0.0f);
+    QCOMPARE(lune.PosX, float(double(terreX) + 384400));
+    QCOMPARE(lune.PosY, terreY);
+    // The Moon comes last, hung by its top-left corner at its position: no offsets.
+    QVERIFY(!surface.appels.empty());
+    const size_t n = surface.appels.size();
+    if (trace) {
+        QVERIFY(surface.appels[n - 2] == forme(Lune, lune.PosX, lune.PosY));
+        QVERIFY(surface.appels[n - 1] == cercle(lune.PosX, lune.PosY, 50, 0xC0C0C0));
+    } else {
+        QVERIFY(surface.appels[n - 1] == forme(Lune, lune.PosX, lune.PosY));
+    }
+    if (champ < Terre) {
+        QVERIFY(intact(s.astres[Terre]));
+    }
+
+    // A month later it has gone round the same Earth once.
+    Placement::PlaceAstres(s, surface, 30);
+    const double dx = double(s.astres[Lune].PosX) - s.astres[Terre].PosX;
+    const double dy = double(s.astres[Lune].PosY) - s.astres[Terre].PosY;
+    QVERIFY(std::fabs(std::hypot(dx, dy) - 384400) < 1.0 + 1e-6 * std::fabs(terreX));
+    QCOMPARE(s.astres[Lune].Angle, Orbite::angleAuJour(lune.VitesseAng, 30, 0));
+}
+
+void TstPlacement::remiseAZero_data() {
+    QTest::addColumn<int>("champ");
+    QTest::addColumn<bool>("noms");
+    QTest::addColumn<bool>("lune");
+
+    QTest::newRow("champ 3") << 3 << false << false;
+    QTest::newRow("champ 3, noms") << 3 << true << false;
+    QTest::newRow("champ 9, noms et Lune") << 9 << true << true;
+}
+
+void TstPlacement::remiseAZero() {
+    QFETCH(int, champ);
+    QFETCH(bool, noms);
+    QFETCH(bool, lune);
+    Systeme s = systemeDeTest();
+    s.Champ = champ;
+    s.NomsOn = noms;
+    s.LuneOn = lune;
+    s.Jours = 1234;
+    s.DateCour = QDate(2030, 6, 1);
+    SurfaceEspion surface;
+
+    Placement::RemiseAZero(s, surface);
+
+    QCOMPARE(s.Jours, 0);
+    QCOMPARE(s.DateCour, QDate(2030, 6, 1));
+    std::vector<Appel> attendus{forme(Soleil, -300, 300)};
+    for (int i = 1; i <= champ; ++i) {
+        const Astre& a = s.astres[i];
+        QCOMPARE(a.Angle, a.AngleInitial);
+        attendus.push_back(forme(i, a.DecalX + a.PosX, a.DecalY + a.PosY));
+    }
+    if (lune) {
+        attendus.push_back(forme(Lune, s.astres[Lune].PosX, s.astres[Lune].PosY));
+    }
+    if (noms) {
+        // Every label above and to the right, whatever the body's own divisors.
+        for (int i = 1; i <= champ; ++i) {
+            const Astre& a = s.astres[i];
+            attendus.push_back(montre(i));
+            attendus.push_back(nom(i, a.PosX + s.Echelle / 50, a.PosY + s.Echelle / 100));
+        }
+    }
+    compareAppels(surface.appels, attendus);
+}
+
+void TstPlacement::montreNoms() {
+    Systeme s = systemeDeTest();
+    s.Champ = 9;
+    for (int i = 1; i <= DernierePlanete; ++i) {
+        s.astres[i].PosX = 1000.0f * i;
+        s.astres[i].PosY = -100.0f * i;
+    }
+    SurfaceEspion surface;
+
+    Placement::MontreNoms(s, surface);
+
+    // Echelle 1000: 20 right and 10 up for 1..4 and 9; 40 right and 5 down for 5..8.
+    std::vector<Appel> attendus;
+    for (int i = 1; i <= DernierePlanete; ++i) {
+        const bool geante = i >= 5 && i <= 8;
+        attendus.push_back(montre(i));
+        attendus.push_back(
+            nom(i, 1000.0f * i + (geante ? 40 : 20), -100.0f * i + (geante ? -5 : 10)));
+    }
+    compareAppels(surface.appels, attendus);
+}
+
+QTEST_APPLESS_MAIN(TstPlacement)
+#include "tst_placement.moc"
