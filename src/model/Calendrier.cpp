@@ -1,0 +1,120 @@
+#include "Calendrier.h"
+
+#include <QStringView>
+
+namespace Calendrier {
+
+namespace {
+
+// 400 Gregorian years always hold the same number of days.
+constexpr int64_t AnneesParCycle = 400;
+constexpr int64_t JoursParCycle = 146097;
+
+// No int day offset moves a date by more than about 5.9 million years: beyond this
+// bound the first day of the month can never be brought back into the range.
+constexpr int64_t AnneeExtreme = 10'000'000;
+
+int64_t divisionEntiereBasse(int64_t a, int64_t b) {
+    int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) {
+        --q;
+    }
+    return q;
+}
+
+// Julian day of the first day of (annee, mois) for any year, in the proleptic Gregorian
+// calendar where the year before 1 is 0. QDate has no year 0, so the date is first moved
+// by whole 400-year cycles to a year QDate reads the same way.
+int64_t jourJulienPremierDuMois(int64_t annee, int mois) {
+    int64_t cycles = 0;
+    if (annee < 1) {
+        cycles = divisionEntiereBasse(annee - 1, AnneesParCycle); // negative
+        annee -= cycles * AnneesParCycle;
+    }
+    const QDate premier(static_cast<int>(annee), mois, 1);
+    return premier.toJulianDay() + cycles * JoursParCycle;
+}
+
+} // namespace
+
+QDate premierJour() {
+    return QDate(100, 1, 1);
+}
+
+QDate dernierJour() {
+    return QDate(9999, 12, 31);
+}
+
+std::optional<QDate> construit(int annee, int mois, int jour) {
+    // Months carry into years: month 13 is January of the next year, month 0 December
+    // of the previous one, month -1 November of the previous one.
+    const int64_t moisDepuisAn0 = int64_t(annee) * 12 + (int64_t(mois) - 1);
+    const int64_t an = divisionEntiereBasse(moisDepuisAn0, 12);
+    const int moisReel = static_cast<int>(moisDepuisAn0 - an * 12) + 1;
+    if (an < -AnneeExtreme || an > AnneeExtreme) {
+        return std::nullopt;
+    }
+    // Days carry into months: the date is the first of the month plus (jour - 1) days.
+    const int64_t jd = jourJulienPremierDuMois(an, moisReel) + (int64_t(jour) - 1);
+    if (jd < premierJour().toJulianDay() || jd > dernierJour().toJulianDay()) {
+        return std::nullopt;
+    }
+    return QDate::fromJulianDay(jd);
+}
+
+std::optional<QDate> ajouteJours(const QDate& date, int64_t jours) {
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    const int64_t jd = date.toJulianDay();
+    // Compared as differences so that no sum can overflow, whatever `jours` is.
+    if (jours < premierJour().toJulianDay() - jd || jours > dernierJour().toJulianDay() - jd) {
+        return std::nullopt;
+    }
+    return QDate::fromJulianDay(jd + jours);
+}
+
+QString elargitAnnee(QStringView format) {
+    QString resultat;
+    resultat.reserve(format.size() + 2);
+    qsizetype i = 0;
+    while (i < format.size()) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            // Copy the quoted run, up to and including its closing quote.
+            qsizetype j = i + 1;
+            while (j < format.size()) {
+                if (format[j] == u'\'') {
+                    if (j + 1 < format.size() && format[j + 1] == u'\'') {
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++j;
+            }
+            const qsizetype fin = (j < format.size()) ? j + 1 : j;
+            resultat += format.mid(i, fin - i);
+            i = fin;
+            continue;
+        }
+        if (c == u'y') {
+            qsizetype j = i;
+            while (j < format.size() && format[j] == u'y') {
+                ++j;
+            }
+            resultat += (j - i == 2) ? QStringLiteral("yyyy") : format.mid(i, j - i).toString();
+            i = j;
+            continue;
+        }
+        resultat += c;
+        ++i;
+    }
+    return resultat;
+}
+
+QString texteCourt(const QDate& date, const QLocale& locale) {
+    return locale.toString(date, elargitAnnee(locale.dateFormat(QLocale::ShortFormat)));
+}
+
+} // namespace Calendrier

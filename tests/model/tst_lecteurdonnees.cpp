@@ -1,0 +1,950 @@
+#include "LecteurDonnees.h"
+#include "LecteurSequentiel.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+const QString NomAffiche = QStringLiteral("/x/sidranes.dat");
+
+// A small file in the documented form, one value per heading line, Windows-1252, CR LF.
+// Lines: 1-4 heading, 5 date, 6 the Sun ... 9 the Earth ... 16 the Moon.
+QList<QByteArray> lignesValides() {
+    return {
+        "\"Sidranes - fichier d'essai\"",
+        "\"Source : aucune (valeurs rondes)\"",
+        "\"Colonnes : nom;diametre;couleur;rayon;angle;reserve;periode\"",
+        "\"Nom,Diametre,Couleur\"",
+        "1, 1, 2025",
+        "\"Soleil\", 36, 2679295, 0, 0, 0, 0",
+        "\"Mercure\", 6, 10526880, 57909227, 181.4419, 0, 87.969",
+        "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, 224.701",
+        "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, 365.256",
+        "\"Mars\", 7, 2639580, 227943822, 100.6532, 0, 686.980",
+        "\"Jupiter\", 16, 7252705, 778340817, 73.1037, 0, 4332.589",
+        "\"Saturne\", 14, 5947095, 1426666414, 355.5860, 0, 10759.22",
+        "\"Uranus\", 11, 15129720, 2870658171, 60.3615, 0, 30685.4",
+        "\"Neptune\", 11, 15421510, 4498396417, 359.4963, 0, 60189",
+        "\"Pluton\", 5, 7902910, 5906440597, 275.2320, 0, 90560",
+        "\"Lune\", 4, 13816530, 15376000, 298.5809, 7.5, 27.3217",
+    };
+}
+
+QByteArray joint(const QList<QByteArray>& lignes, const QByteArray& fin = "\r\n") {
+    QByteArray resultat;
+    for (const QByteArray& l : lignes) {
+        resultat += l + fin;
+    }
+    return resultat;
+}
+
+QByteArray fichierValide() {
+    return joint(lignesValides());
+}
+
+// The valid file with line `numero` (1-based) replaced.
+QByteArray avecLigne(int numero, const QByteArray& ligne) {
+    QList<QByteArray> lignes = lignesValides();
+    lignes[numero - 1] = ligne;
+    return joint(lignes);
+}
+
+// The valid file cut after `n` lines, the last line ending as given.
+QByteArray premieresLignes(int n, const QByteArray& fin = "\r\n") {
+    return joint(lignesValides().mid(0, n), fin);
+}
+
+const QStringList NomsFrancais = {"Soleil",  "Mercure", "Vénus",   "Terre",  "Mars", "Jupiter",
+                                  "Saturne", "Uranus",  "Neptune", "Pluton", "Lune"};
+
+DonneesSidranes litOctets(const QByteArray& octets) {
+    // Throws ErreurDonnees.
+    QBuffer tampon;
+    tampon.setData(octets);
+    tampon.open(QIODevice::ReadOnly);
+    return LecteurDonnees::lit(tampon, NomAffiche);
+}
+
+// Messages use no-break spaces; the expected texts below are written with plain ones.
+QString simple(QString texte) {
+    return texte.replace(QChar(0xA0), u' ');
+}
+
+QString messageDe(const QByteArray& octets) {
+    try {
+        litOctets(octets);
+    } catch (const ErreurDonnees& e) {
+        return simple(e.message());
+    }
+    return QStringLiteral("(aucune erreur)");
+}
+
+// A device that produces the same bytes for ever, after an optional prefix.
+class SourceSansFin : public QIODevice {
+public:
+    SourceSansFin(QByteArray debut, QByteArray motif)
+        : debut_(std::move(debut)), motif_(std::move(motif)) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 lus() const { return lus_; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        for (qint64 i = 0; i < max; ++i, ++lus_) {
+            data[i] = lus_ < debut_.size() ? debut_[lus_]
+                                           : motif_[(lus_ - debut_.size()) % motif_.size()];
+        }
+        return max;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray debut_;
+    QByteArray motif_;
+    qint64 lus_ = 0;
+};
+
+// A device that gives its bytes, then fails.
+class SourceDefaillante : public QIODevice {
+public:
+    explicit SourceDefaillante(QByteArray debut) : debut_(std::move(debut)) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        if (pos_ >= debut_.size()) {
+            return -1;
+        }
+        const qint64 n = std::min(max, qint64(debut_.size()) - pos_);
+        memcpy(data, debut_.constData() + pos_, size_t(n));
+        pos_ += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray debut_;
+    qint64 pos_ = 0;
+};
+
+} // namespace
+
+class TstLecteurDonnees : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chemin_data();
+    void chemin();
+    void decoupage_data();
+    void decoupage();
+    void nombre_data();
+    void nombre();
+    void lectureValide_data();
+    void lectureValide();
+    void champsLus();
+    void dateDepart_data();
+    void dateDepart();
+    void erreurs_data();
+    void erreurs();
+    void messageTypographie();
+    void fichierIntrouvable();
+    void dossier();
+    void fichierIllisible();
+    void appareilFerme();
+    void erreurDeLecture();
+    void fichierBinaire();
+    void grosFichierValide();
+    void grosFichierCreux();
+    void grosFichierDeFinsDeLigne();
+    void sourceSansFin_data();
+    void sourceSansFin();
+    void fichierDuDepot();
+    void generateurAJour();
+    void fichiersDEssai_data();
+    void fichiersDEssai();
+};
+
+void TstLecteurDonnees::chemin_data() {
+    QTest::addColumn<QString>("dossier");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("dossier ordinaire") << "/opt/sidranes"
+                                       << "/opt/sidranes/sidranes.dat";
+    QTest::newRow("avec barre finale") << "/opt/sidranes/"
+                                       << "/opt/sidranes/sidranes.dat";
+    QTest::newRow("racine") << "/"
+                            << "/sidranes.dat";
+    QTest::newRow("vide") << ""
+                          << "sidranes.dat";
+    QTest::newRow("accents et espaces") << "/home/zoé/mes jeux"
+                                        << "/home/zoé/mes jeux/sidranes.dat";
+}
+
+void TstLecteurDonnees::chemin() {
+    QFETCH(QString, dossier);
+    QFETCH(QString, attendu);
+    QCOMPARE(LecteurDonnees::chemin(dossier), attendu);
+}
+
+// The values the tokenizer cuts, joined with '|'; quoted values shown in <...>.
+void TstLecteurDonnees::decoupage_data() {
+    QTest::addColumn<QByteArray>("entree");
+    QTest::addColumn<QString>("valeurs");
+    QTest::addColumn<QString>("lignes");
+
+    QTest::newRow("virgules") << QByteArray("a,b,c") << "a|b|c"
+                              << "1|1|1";
+    QTest::newRow("deux virgules non guillemetées = trois valeurs")
+        << QByteArray("Nom,Diametre,Couleur\r\nx") << "Nom|Diametre|Couleur|x"
+        << "1|1|1|2";
+    QTest::newRow("virgules entre guillemets = une valeur")
+        << QByteArray("\"Nom, Diametre, Couleur\"\r\nx") << "<Nom, Diametre, Couleur>|x"
+        << "1|2";
+    QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << "a|b"
+                          << "1|2";
+    QTest::newRow("LF") << QByteArray("a\nb\n") << "a|b"
+                        << "1|2";
+    QTest::newRow("CR seul") << QByteArray("a\rb\r") << "a|b"
+                             << "1|2";
+    QTest::newRow("lignes vides sautées") << QByteArray("a\r\n\r\n\n  \t \r\nb") << "a|b"
+                                          << "1|5";
+    QTest::newRow("lignes vides en tête") << QByteArray("\r\n\r\na") << "a"
+                                          << "3";
+    QTest::newRow("valeur vide entre virgules") << QByteArray("a,,b") << "a||b"
+                                                << "1|1|1";
+    QTest::newRow("virgule en fin de ligne") << QByteArray("a,\r\nb") << "a||b"
+                                             << "1|1|2";
+    QTest::newRow("virgule en fin de fichier") << QByteArray("a,") << "a|"
+                                               << "1|1";
+    QTest::newRow("virgule puis blancs en fin de ligne") << QByteArray("a,  \nb") << "a||b"
+                                                         << "1|1|2";
+    QTest::newRow("blancs rognés") << QByteArray("  a b \t, \tc  \r\n") << "a b|c"
+                                   << "1|1";
+    QTest::newRow("blancs gardés entre guillemets") << QByteArray(" \" a \" ,b") << "< a >|b"
+                                                    << "1|1";
+    QTest::newRow("guillemet au milieu") << QByteArray("ab\"c,d") << "ab\"c|d"
+                                         << "1|1";
+    QTest::newRow("guillemets vides") << QByteArray("\"\",x") << "<>|x"
+                                      << "1|1";
+    QTest::newRow("guillemets puis fin de fichier") << QByteArray("\"a\"") << "<a>"
+                                                    << "1";
+    QTest::newRow("guillemets puis blancs et virgule") << QByteArray("\"a\"  \t,b") << "<a>|b"
+                                                       << "1|1";
+    QTest::newRow("guillemets en fin de ligne puis ligne vide")
+        << QByteArray("\"a\"\r\n\r\nb") << "<a>|b"
+        << "1|3";
+    QTest::newRow("dernière ligne sans fin") << QByteArray("1, 2\r\n3") << "1|2|3"
+                                             << "1|1|2";
+    QTest::newRow("point-virgule ordinaire") << QByteArray("a;b") << "a;b"
+                                             << "1";
+    QTest::newRow("vide") << QByteArray("") << ""
+                          << "";
+    QTest::newRow("que des lignes vides") << QByteArray("\r\n \r\n\n") << ""
+                                          << "";
+    QTest::newRow("BOM UTF-8 sauté") << QByteArray("\xEF\xBB\xBF"
+                                                   "a,b")
+                                     << "a|b"
+                                     << "1|1";
+}
+
+void TstLecteurDonnees::decoupage() {
+    QFETCH(QByteArray, entree);
+    QFETCH(QString, valeurs);
+    QFETCH(QString, lignes);
+    QBuffer tampon(&entree);
+    tampon.open(QIODevice::ReadOnly);
+    LecteurSequentiel lecteur(tampon);
+    QStringList lues;
+    QStringList numeros;
+    for (;;) {
+        const LecteurSequentiel::Valeur& v = lecteur.suivante();
+        if (v.etat == LecteurSequentiel::Etat::FinDuFichier) {
+            break;
+        }
+        QCOMPARE(v.etat, LecteurSequentiel::Etat::Valeur);
+        const QString texte = QString::fromLatin1(v.octets);
+        lues << (v.entreGuillemets ? u'<' + texte + u'>' : texte);
+        numeros << QString::number(v.ligne);
+    }
+    QCOMPARE(lues.join(u'|'), valeurs);
+    QCOMPARE(numeros.join(u'|'), lignes);
+}
+
+void TstLecteurDonnees::nombre_data() {
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<int>("etat"); // 0 value, 1 not a number, 2 out of range
+    QTest::addColumn<double>("valeur");
+
+    QTest::newRow("entier") << QByteArray("42") << 0 << 42.0;
+    QTest::newRow("négatif") << QByteArray("-4.55") << 0 << -4.55;
+    QTest::newRow("plus") << QByteArray("+7") << 0 << 7.0;
+    QTest::newRow("point final") << QByteArray("3.") << 0 << 3.0;
+    QTest::newRow("point initial") << QByteArray(".5") << 0 << 0.5;
+    QTest::newRow("exposant") << QByteArray("1.5e3") << 0 << 1500.0;
+    QTest::newRow("exposant négatif") << QByteArray("25E-1") << 0 << 2.5;
+    QTest::newRow("exposant signé") << QByteArray("1e+2") << 0 << 100.0;
+    QTest::newRow("sous-dépassement = 0") << QByteArray("1e-400") << 0 << 0.0;
+    QTest::newRow("zéros puis grand exposant") << QByteArray("0.000e99999999999") << 0 << 0.0;
+    QTest::newRow("très long") << QByteArray(3000, '1') << 2 << 0.0;
+    QTest::newRow("dépassement") << QByteArray("1e400") << 2 << 0.0;
+    QTest::newRow("dépassement négatif") << QByteArray("-1e400") << 2 << 0.0;
+    QTest::newRow("exposant énorme") << QByteArray("0.01e99999999999999999999") << 2 << 0.0;
+    QTest::newRow("vide") << QByteArray("") << 1 << 0.0;
+    QTest::newRow("signe seul") << QByteArray("-") << 1 << 0.0;
+    QTest::newRow("point seul") << QByteArray(".") << 1 << 0.0;
+    QTest::newRow("virgule décimale") << QByteArray("1,5") << 1 << 0.0;
+    QTest::newRow("lettres") << QByteArray("abc") << 1 << 0.0;
+    QTest::newRow("blanc intérieur") << QByteArray("1 000") << 1 << 0.0;
+    QTest::newRow("exposant sans chiffres") << QByteArray("1e") << 1 << 0.0;
+    QTest::newRow("hexadécimal") << QByteArray("0x10") << 1 << 0.0;
+    QTest::newRow("inf") << QByteArray("inf") << 1 << 0.0;
+    QTest::newRow("nan") << QByteArray("nan") << 1 << 0.0;
+    QTest::newRow("deux signes") << QByteArray("--1") << 1 << 0.0;
+    QTest::newRow("deux points") << QByteArray("1.2.3") << 1 << 0.0;
+}
+
+void TstLecteurDonnees::nombre() {
+    QFETCH(QByteArray, texte);
+    QFETCH(int, etat);
+    QFETCH(double, valeur);
+    const Nombre n = analyseNombre(texte);
+    QCOMPARE(int(n.etat), etat);
+    if (etat == 0) {
+        QCOMPARE(n.valeur, valeur);
+    }
+}
+
+void TstLecteurDonnees::lectureValide_data() {
+    QTest::addColumn<QByteArray>("contenu");
+
+    QList<QByteArray> l = lignesValides();
+    QTest::newRow("forme ordinaire, CRLF") << fichierValide();
+    QTest::newRow("LF") << joint(l, "\n");
+    QTest::newRow("CR") << joint(l, "\r");
+    QTest::newRow("sans fin de ligne finale") << fichierValide().chopped(2);
+    QTest::newRow("en-tête en une ligne à trois virgules")
+        << joint(QList<QByteArray>{"Titre,Nom,Diametre,Couleur"} + l.mid(4));
+    QTest::newRow("en-tête : un titre puis deux virgules non guillemetées")
+        << joint(QList<QByteArray>{"\"Titre, avec virgule\"", "Nom,Diametre,Couleur"} + l.mid(4));
+    QTest::newRow("en-tête : valeurs vides") << joint(QList<QByteArray>{",,,"} + l.mid(4));
+    QTest::newRow("en-tête : guillemets et texte libre")
+        << joint(QList<QByteArray>{"\"a, b, c\"", "\"d, e\"", "f g h", "'i'"} + l.mid(4));
+    QTest::newRow("une valeur par ligne") << QByteArray(fichierValide()).replace(", ", "\r\n");
+    QTest::newRow("tout sur une ligne")
+        << QByteArray(fichierValide()).replace("\r\n", ",").chopped(1);
+    QTest::newRow("lignes vides entre les valeurs") << joint(l, "\r\n\r\n  \r\n");
+    QTest::newRow("blancs et tabulations autour des valeurs")
+        << QByteArray(fichierValide()).replace(", ", " \t ,\t  ");
+    QTest::newRow("sans blancs") << QByteArray(fichierValide()).replace(", ", ",");
+    QTest::newRow("LF, date en colonne")
+        << joint(l.mid(0, 4) + QList<QByteArray>{"1", "1", "2025"} + l.mid(5), "\n");
+    QTest::newRow("entrées en trop ignorées")
+        << fichierValide() + "\"Phobos\", 2, 255, 9376, 0, 0, 0.3189\r\n\"Deimos\", 2, 255, 23463, "
+                             "0, 0, 1.263\r\n";
+    QTest::newRow("déchets après la onzième entrée, jamais lus")
+        << fichierValide() + "abc, \"jamais fermé\r\n\x00\x01\xff" + QByteArray(100000, 'z');
+    QTest::newRow("déchets juste après la dernière valeur")
+        << premieresLignes(16, ",") + "\"non fermé";
+    QTest::newRow("Windows-1252") << fichierValide();
+    QTest::newRow("UTF-8 avec BOM")
+        << QByteArray("\xEF\xBB\xBF") +
+               QByteArray(fichierValide()).replace("V\xe9nus", "V\xc3\xa9nus");
+}
+
+void TstLecteurDonnees::lectureValide() {
+    QFETCH(QByteArray, contenu);
+    DonneesSidranes d;
+    try {
+        d = litOctets(contenu);
+    } catch (const ErreurDonnees& e) {
+        QFAIL(qPrintable(e.message()));
+    }
+    QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
+    QStringList noms;
+    for (const Astre& a : d.astres) {
+        noms << a.Nom;
+    }
+    QCOMPARE(noms, NomsFrancais);
+    QCOMPARE(d.astres[Terre].Periode, 365.256f);
+    QCOMPARE(d.astres[Lune].Reserve, 7.5f);
+    QCOMPARE(d.astres[Lune].Periode, 27.3217f);
+    QCOMPARE(d.astres[Soleil].Diametre, 36.0f);
+}
+
+void TstLecteurDonnees::champsLus() {
+    const DonneesSidranes d = litOctets(fichierValide());
+    const Astre& terre = d.astres[Terre];
+    QCOMPARE(terre.Nom, QStringLiteral("Terre"));
+    QCOMPARE(terre.Diametre, 9.0f);
+    QCOMPARE(terre.Couleur, 16745010);
+    QCOMPARE(terre.RayonOrbite, 149598261.0f);
+    QCOMPARE(terre.AngleInitial, 100.5541f);
+    QCOMPARE(terre.Reserve, 0.0f);
+    QCOMPARE(terre.Periode, 365.256f);
+    // Every other field stays 0.
+    for (const Astre& a : d.astres) {
+        QCOMPARE(a.DecalX, 0.0f);
+        QCOMPARE(a.DecalY, 0.0f);
+        QCOMPARE(a.DivNomX, 0.0f);
+        QCOMPARE(a.DivNomY, 0.0f);
+        QCOMPARE(a.Angle, 0.0f);
+        QCOMPARE(a.VitesseAng, 0.0f);
+        QCOMPARE(a.PosX, 0.0f);
+        QCOMPARE(a.PosY, 0.0f);
+        QCOMPARE(a.VitesseKm, int16_t(0));
+    }
+    // Numbers for whole fields round half to even; float fields keep their decimals.
+    const DonneesSidranes e = litOctets(avecLigne(9, "\"Terre\", -0.5, 2.5, -1e3, 1.5e2, -0, 3.5"));
+    QCOMPARE(e.astres[Terre].Couleur, 2);
+    QCOMPARE(e.astres[Terre].Diametre, -0.5f);
+    QCOMPARE(e.astres[Terre].RayonOrbite, -1000.0f);
+    QCOMPARE(e.astres[Terre].AngleInitial, 150.0f);
+    QCOMPARE(e.astres[Terre].Periode, 3.5f);
+    const DonneesSidranes f = litOctets(avecLigne(9, "\"Terre\", 9, 3.5, 1, 1, 1, 1"));
+    QCOMPARE(f.astres[Terre].Couleur, 4);
+    const DonneesSidranes g = litOctets(avecLigne(9, "\"Terre\", 9, \"-2147483648\", 1, 1, 1, 1"));
+    QCOMPARE(g.astres[Terre].Couleur, std::numeric_limits<int32_t>::min());
+    const DonneesSidranes h =
+        litOctets(avecLigne(9, "\"Terre\", 3.4e38, 2147483647.4, 1e-50, 1, 1, 1"));
+    QCOMPARE(h.astres[Terre].Diametre, 3.4e38f);
+    QCOMPARE(h.astres[Terre].Couleur, std::numeric_limits<int32_t>::max());
+    QCOMPARE(h.astres[Terre].RayonOrbite, 0.0f);
+    // Names keep whatever they hold, commas included when quoted, blanks trimmed when not.
+    const DonneesSidranes n = litOctets(avecLigne(9, "  Terre du milieu , 9, 1, 1, 1, 1, 1"));
+    QCOMPARE(n.astres[Terre].Nom, QStringLiteral("Terre du milieu"));
+    const DonneesSidranes m = litOctets(avecLigne(9, "\"Terre, la n\xf4tre\", 9, 1, 1, 1, 1, 1"));
+    QCOMPARE(m.astres[Terre].Nom, QStringLiteral("Terre, la nôtre"));
+    const DonneesSidranes v = litOctets(avecLigne(9, "\"\", 9, 1, 1, 1, 1, 1"));
+    QCOMPARE(v.astres[Terre].Nom, QString());
+    // Windows-1252 bytes that Latin-1 lacks.
+    const DonneesSidranes w = litOctets(avecLigne(9, "\"\x80 \x9c\x9f\", 9, 1, 1, 1, 1, 1"));
+    QCOMPARE(w.astres[Terre].Nom, QStringLiteral("€ œŸ"));
+}
+
+void TstLecteurDonnees::dateDepart_data() {
+    QTest::addColumn<QByteArray>("date");
+    QTest::addColumn<QDate>("attendu");
+
+    QTest::newRow("6, 12, 2007 = 6 décembre 2007")
+        << QByteArray("6, 12, 2007") << QDate(2007, 12, 6);
+    QTest::newRow("mois 13 = janvier suivant") << QByteArray("1, 13, 2024") << QDate(2025, 1, 1);
+    QTest::newRow("jour 0 = dernier du mois précédent")
+        << QByteArray("0, 3, 2024") << QDate(2024, 2, 29);
+    QTest::newRow("jour 32") << QByteArray("32, 1, 2025") << QDate(2025, 2, 1);
+    QTest::newRow("jour 0 et mois 1") << QByteArray("0, 1, 2025") << QDate(2024, 12, 31);
+    QTest::newRow("mois 0") << QByteArray("15, 0, 2025") << QDate(2024, 12, 15);
+    QTest::newRow("mois négatif") << QByteArray("15, -1, 2025") << QDate(2024, 11, 15);
+    QTest::newRow("jour négatif") << QByteArray("-1, 3, 2025") << QDate(2025, 2, 27);
+    QTest::newRow("jour 12.5 arrondi à 12") << QByteArray("12.5, 1, 2025") << QDate(2025, 1, 12);
+    QTest::newRow("jour 13.5 arrondi à 14") << QByteArray("13.5, 1, 2025") << QDate(2025, 1, 14);
+    QTest::newRow("année 2024.5 arrondie à 2024")
+        << QByteArray("1, 1, 2024.5") << QDate(2024, 1, 1);
+    QTest::newRow("premier jour permis") << QByteArray("1, 1, 100") << QDate(100, 1, 1);
+    QTest::newRow("dernier jour permis") << QByteArray("31, 12, 9999") << QDate(9999, 12, 31);
+    QTest::newRow("ramené dans la plage") << QByteArray("0, 1, 10000") << QDate(9999, 12, 31);
+    QTest::newRow("jour 32767") << QByteArray("32767, 1, 2000") << QDate(2000, 1, 1).addDays(32766);
+    QTest::newRow("guillemets") << QByteArray("\"6\", \"12\", \"2007\"") << QDate(2007, 12, 6);
+}
+
+void TstLecteurDonnees::dateDepart() {
+    QFETCH(QByteArray, date);
+    QFETCH(QDate, attendu);
+    QCOMPARE(litOctets(avecLigne(5, date)).DateDebut, attendu);
+}
+
+void TstLecteurDonnees::erreurs_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("message");
+
+    const QString f = QStringLiteral("Fichier de données « /x/sidranes.dat », ligne ");
+    const QString forme = QStringLiteral(" ; il faut 4 valeurs d'en-tête, la date de départ (jour, "
+                                         "mois, année) puis 11 astres de 7 valeurs chacun.");
+
+    QTest::newRow("vide")
+        << QByteArray()
+        << f + "1 : le fichier est vide ; il doit donner 4 valeurs d'en-tête, la date "
+               "de départ (jour, mois, année) puis 11 astres de 7 valeurs chacun.";
+    QTest::newRow("que des lignes vides")
+        << QByteArray("\r\n\r\n  \r\n")
+        << f + "3 : le fichier se termine avant la 1re des 4 valeurs d'en-tête" + forme;
+    QTest::newRow("trois valeurs d'en-tête")
+        << QByteArray("a\r\nb\r\nc\r\n")
+        << f + "3 : le fichier se termine avant la 4e des 4 valeurs d'en-tête" + forme;
+    QTest::newRow("s'arrête avant la date")
+        << premieresLignes(4)
+        << f + "4 : le fichier se termine avant le jour de la date de départ" + forme;
+    QTest::newRow("s'arrête après le mois")
+        << premieresLignes(4) + "1, 1"
+        << f + "5 : le fichier se termine avant l'année de la date de départ" + forme;
+    QTest::newRow("s'arrête après la date")
+        << premieresLignes(5)
+        << f + "5 : le fichier se termine avant le nom de l'astre n° 1" + forme;
+    QTest::newRow("s'arrête au milieu de la Terre")
+        << premieresLignes(8) + "\"Terre\", 9, 16745010"
+        << f + "9 : le fichier se termine avant le rayon d'orbite de l'astre n° 4 (Terre)" + forme;
+    QTest::newRow("dix entrées seulement")
+        << premieresLignes(15)
+        << f + "15 : le fichier se termine avant le nom de l'astre n° 11" + forme;
+    QTest::newRow("Lune sans période")
+        << premieresLignes(15) + "\"Lune\", 4, 13816530, 15376000, 298.5809, 0\r\n"
+        << f + "16 : le fichier se termine avant la période de l'astre n° 11 (Lune)" + forme;
+    QTest::newRow("texte pour la période de la Terre")
+        << avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc")
+        << f + "9 : nombre attendu pour la période de l'astre n° 4 (Terre), trouvé « abc ».";
+    QTest::newRow("texte entre guillemets pour le diamètre")
+        << avecLigne(9, "\"Terre\", \"neuf\", 16745010, 149598261, 100.5541, 0, 1")
+        << f + "9 : nombre attendu pour le diamètre de l'astre n° 4 (Terre), trouvé « neuf ».";
+    QTest::newRow("valeur vide pour la couleur")
+        << avecLigne(9, "\"Terre\", 9, , 149598261, 100.5541, 0, 1")
+        << f + "9 : nombre attendu pour la couleur de l'astre n° 4 (Terre), trouvé une valeur "
+               "vide.";
+    // A decimal comma makes two values: Mercury ends one value early and its period
+    // becomes the next body's name.
+    QTest::newRow("virgule décimale")
+        << avecLigne(7, "\"Mercure\", 6, 10526880, 57909227, 181,4419, 0, 87.969")
+        << f + "8 : nombre attendu pour le diamètre de l'astre n° 3 (87.969), trouvé « Vénus ».";
+    QTest::newRow("texte pour le jour")
+        << avecLigne(5, "premier, 1, 2025")
+        << f + "5 : nombre attendu pour le jour de la date de départ, trouvé « premier ».";
+    QTest::newRow("nom avec accent dans le message")
+        << avecLigne(8, "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, x")
+        << f + "8 : nombre attendu pour la période de l'astre n° 3 (Vénus), trouvé « x ».";
+    QTest::newRow("valeur longue abrégée")
+        << avecLigne(8, "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, " + QByteArray(100, 'x'))
+        << f + "8 : nombre attendu pour la période de l'astre n° 3 (Vénus), trouvé « " +
+               QString(40, u'x') + "… ».";
+    QTest::newRow("caractères de contrôle montrés")
+        << avecLigne(8, "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, a\x01\x7f"
+                        "b")
+        << f + "8 : nombre attendu pour la période de l'astre n° 3 (Vénus), trouvé « "
+               "a\uFFFD\uFFFDb ».";
+    QTest::newRow("jour hors int16")
+        << avecLigne(5, "40000, 1, 2025")
+        << f + "5 : nombre « 40000 » hors limites pour le jour de la date de départ ; il faut un "
+               "entier de -32 768 à 32 767.";
+    QTest::newRow("jour 32767.5 arrondi hors int16")
+        << avecLigne(5, "32767.5, 1, 2025")
+        << f + "5 : nombre « 32767.5 » hors limites pour le jour de la date de départ ; il faut un "
+               "entier de -32 768 à 32 767.";
+    QTest::newRow("mois -32769")
+        << avecLigne(5, "1, -32769, 2025")
+        << f + "5 : nombre « -32769 » hors limites pour le mois de la date de départ ; il faut un "
+               "entier de -32 768 à 32 767.";
+    QTest::newRow("virgule en fin de ligne : une valeur vide")
+        << avecLigne(5, "1, 1,\r\n2025")
+        << f + "5 : nombre attendu pour l'année de la date de départ, trouvé une valeur vide.";
+    QTest::newRow("année sur une autre ligne")
+        << avecLigne(5, "1, 1\r\n99999")
+        << f + "6 : nombre « 99999 » hors limites pour l'année de la date de départ ; il faut un "
+               "entier de -32 768 à 32 767.";
+    QTest::newRow("couleur au-delà d'un double")
+        << avecLigne(9, "\"Terre\", 9, -1e400, 149598261, 100.5541, 0, 365.256")
+        << f + "9 : nombre « -1e400 » hors limites pour la couleur de l'astre n° 4 (Terre) ; il "
+               "faut un entier de -2 147 483 648 à 2 147 483 647.";
+    QTest::newRow("couleur hors int32")
+        << avecLigne(9, "\"Terre\", 9, 2147483648, 149598261, 100.5541, 0, 365.256")
+        << f + "9 : nombre « 2147483648 » hors limites pour la couleur de l'astre n° 4 (Terre) ; "
+               "il "
+               "faut un entier de -2 147 483 648 à 2 147 483 647.";
+    QTest::newRow("diamètre hors float")
+        << avecLigne(9, "\"Terre\", 1e39, 16745010, 149598261, 100.5541, 0, 365.256")
+        << f + "9 : nombre « 1e39 » hors limites pour le diamètre de l'astre n° 4 (Terre) ; il "
+               "faut "
+               "un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
+    QTest::newRow("période hors double")
+        << avecLigne(16, "\"Lune\", 4, 13816530, 15376000, 298.5809, 0, -1e400")
+        << f + "16 : nombre « -1e400 » hors limites pour la période de l'astre n° 11 (Lune) ; il "
+               "faut "
+               "un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
+    QTest::newRow("guillemet non fermé dans l'en-tête")
+        << QByteArray("\"Titre\r\n\"b\"\r\n")
+        << f + "1 : guillemet non fermé dans la 1re des 4 valeurs d'en-tête ; un texte entre "
+               "guillemets "
+               "se termine sur sa ligne.";
+    QTest::newRow("guillemet non fermé dans un nom")
+        << avecLigne(9, "\"Terre, 9, 16745010, 149598261, 100.5541, 0, 365.256")
+        << f + "9 : guillemet non fermé dans le nom de l'astre n° 4 ; un texte entre guillemets se "
+               "termine sur sa ligne.";
+    QTest::newRow("guillemet non fermé en fin de fichier")
+        << premieresLignes(15) + "\"Lune"
+        << f + "16 : guillemet non fermé dans le nom de l'astre n° 11 ; un texte entre guillemets "
+               "se "
+               "termine sur sa ligne.";
+    QTest::newRow("texte après le guillemet fermant")
+        << avecLigne(9, "\"Terre\"9, 16745010, 149598261, 100.5541, 0, 365.256")
+        << f + "9 : texte inattendu « 9 » après le guillemet fermant, dans le nom de l'astre n° 4 "
+               "; une "
+               "virgule ou une fin de ligne doit suivre.";
+    QTest::newRow("date avant l'an 100, année sur deux chiffres")
+        << avecLigne(5, "1, 1, 25")
+        << f + "5 : la date de départ (jour 1, mois 1, année 25) tombe hors de la période permise, "
+               "du "
+               "1er janvier 100 au 31 décembre 9999 ; l'année s'écrit en entier, par exemple 2025 "
+               "et non 25.";
+    QTest::newRow("date après 9999") << avecLigne(5, "1, 13, 9999")
+                                     << f + "5 : la date de départ (jour 1, mois 13, année 9999) "
+                                            "tombe hors de la période permise, du "
+                                            "1er janvier 100 au 31 décembre 9999.";
+    QTest::newRow("date la veille de l'an 100")
+        << avecLigne(5, "0, 1, 100")
+        << f + "5 : la date de départ (jour 0, mois 1, année 100) tombe hors de la période "
+               "permise, du "
+               "1er janvier 100 au 31 décembre 9999.";
+    QTest::newRow("date en colonnes : ligne du jour")
+        << avecLigne(5, "1\r\n1\r\n-5")
+        << f + "5 : la date de départ (jour 1, mois 1, année -5) tombe hors de la période permise, "
+               "du "
+               "1er janvier 100 au 31 décembre 9999.";
+    QTest::newRow("valeur trop longue") << QByteArray(70000, 'a')
+                                        << f + "1 : valeur trop longue pour la 1re des 4 valeurs "
+                                               "d'en-tête ; plus de 65 536 octets sans "
+                                               "virgule ni fin de ligne.";
+    QTest::newRow("valeur entre guillemets trop longue")
+        << premieresLignes(8) + "\"" + QByteArray(70000, 'a') + "\""
+        << f + "9 : valeur trop longue pour le nom de l'astre n° 4 ; plus de 65 536 octets sans "
+               "virgule ni fin de ligne.";
+    QTest::newRow("lignes vides puis fin")
+        << premieresLignes(5) + "\r\n\r\n\r\n"
+        << f + "8 : le fichier se termine avant le nom de l'astre n° 1" + forme;
+}
+
+void TstLecteurDonnees::erreurs() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, message);
+    QCOMPARE(messageDe(contenu), message);
+}
+
+void TstLecteurDonnees::messageTypographie() {
+    try {
+        litOctets(avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc"));
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(e.message(),
+                 QStringLiteral("Fichier de données «\u00A0/x/sidranes.dat\u00A0», ligne 9\u00A0: "
+                                "nombre attendu pour la période de l'astre n°\u00A04 (Terre), "
+                                "trouvé «\u00A0abc\u00A0»."));
+        // what() carries the same text, in UTF-8.
+        QCOMPARE(QString::fromUtf8(e.what()), e.message());
+    }
+}
+
+void TstLecteurDonnees::fichierIntrouvable() {
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    try {
+        LecteurDonnees::lit(chemin);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(simple(e.message()),
+                 QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin));
+    }
+}
+
+void TstLecteurDonnees::dossier() {
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    QVERIFY(QDir().mkdir(chemin));
+    try {
+        LecteurDonnees::lit(chemin);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(
+            simple(e.message()),
+            QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : c'est un dossier.")
+                .arg(chemin));
+    }
+}
+
+void TstLecteurDonnees::fichierIllisible() {
+    if (geteuid() == 0) {
+        QSKIP("root lit tous les fichiers");
+    }
+    QTemporaryDir dossier;
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(fichierValide());
+    f.close();
+    QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
+    try {
+        LecteurDonnees::lit(chemin);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(simple(e.message()),
+                 QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : accès refusé.")
+                     .arg(chemin));
+    }
+}
+
+void TstLecteurDonnees::appareilFerme() {
+    QBuffer tampon;
+    try {
+        LecteurDonnees::lit(tampon, NomAffiche);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(simple(e.message()),
+                 QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut "
+                                "pas être lu : il n'est pas ouvert en lecture."));
+    }
+}
+
+void TstLecteurDonnees::erreurDeLecture() {
+    SourceDefaillante source(premieresLignes(8) + "\"Terre\", 9");
+    try {
+        LecteurDonnees::lit(source, NomAffiche);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        // The value cut by the failure is not taken as complete.
+        QCOMPARE(simple(e.message()),
+                 QStringLiteral("Fichier de données « /x/sidranes.dat », ligne 9 : "
+                                "erreur de lecture avant le diamètre de l'astre n° 4 "
+                                "(Terre)."));
+    }
+}
+
+void TstLecteurDonnees::fichierBinaire() {
+    // Every byte value, in a fixed pseudo-random order: an error, never a crash.
+    QByteArray octets;
+    quint32 graine = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        graine = graine * 1103515245u + 12345u;
+        octets.append(char(graine >> 24));
+    }
+    QString message = messageDe(octets);
+    QVERIFY2(message.startsWith(QStringLiteral("Fichier de données « /x/sidranes.dat », ligne ")),
+             qPrintable(message));
+    // The executable of this very test.
+    QFile moiMeme(QCoreApplication::applicationFilePath());
+    QVERIFY(moiMeme.open(QIODevice::ReadOnly));
+    QElapsedTimer chrono;
+    chrono.start();
+    try {
+        LecteurDonnees::lit(moiMeme, moiMeme.fileName());
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QVERIFY2(e.message().contains(moiMeme.fileName()), qPrintable(e.message()));
+    }
+    QVERIFY(chrono.elapsed() < 2000);
+}
+
+void TstLecteurDonnees::grosFichierValide() {
+    // A valid file followed by 200 MB (sparse): read at once, the rest never touched.
+    QTemporaryDir dossier;
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(fichierValide());
+    QVERIFY(f.resize(200LL * 1024 * 1024));
+    f.close();
+    QElapsedTimer chrono;
+    chrono.start();
+    const DonneesSidranes d = LecteurDonnees::lit(chemin);
+    QVERIFY2(chrono.elapsed() < 2000, qPrintable(QString::number(chrono.elapsed())));
+    QCOMPARE(d.astres[Lune].Nom, QStringLiteral("Lune"));
+}
+
+void TstLecteurDonnees::grosFichierCreux() {
+    // 200 MB of zero bytes: one endless value.
+    QTemporaryDir dossier;
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(200LL * 1024 * 1024));
+    f.close();
+    QElapsedTimer chrono;
+    chrono.start();
+    try {
+        LecteurDonnees::lit(chemin);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(simple(e.message()),
+                 QStringLiteral(
+                     "Fichier de données « %1 », ligne 1 : valeur trop longue pour la 1re des 4 "
+                     "valeurs d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.")
+                     .arg(chemin));
+    }
+    QVERIFY(chrono.elapsed() < 2000);
+}
+
+void TstLecteurDonnees::grosFichierDeFinsDeLigne() {
+    // 20 MB of line ends: blank lines are skipped, but not beyond the reading limit.
+    QTemporaryDir dossier;
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    const QByteArray bloc(1024 * 1024, '\n');
+    for (int i = 0; i < 20; ++i) {
+        f.write(bloc);
+    }
+    f.close();
+    QElapsedTimer chrono;
+    chrono.start();
+    try {
+        LecteurDonnees::lit(chemin);
+        QFAIL("aucune erreur");
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(
+            simple(e.message()),
+            QStringLiteral("Fichier de données « %1 », ligne 16777217 : 16 777 216 octets lus sans "
+                           "trouver la 1re des 4 valeurs d'en-tête ; ce n'est pas un fichier de "
+                           "données de Sidranes.")
+                .arg(chemin));
+    }
+    QVERIFY(chrono.elapsed() < 2000);
+}
+
+void TstLecteurDonnees::sourceSansFin_data() {
+    QTest::addColumn<QByteArray>("debut");
+    QTest::addColumn<QByteArray>("motif");
+    QTest::addColumn<QString>("message"); // empty: reads fine
+
+    QTest::newRow("fichier valide puis déchets sans fin")
+        << fichierValide() << QByteArray("\x01z,\"") << QString();
+    QTest::newRow("octets sans séparateur")
+        << QByteArray() << QByteArray("xyz")
+        << "Fichier de données « /x/sidranes.dat », ligne 1 : valeur trop longue pour la 1re des 4 "
+           "valeurs "
+           "d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.";
+    QTest::newRow("blancs sans fin")
+        << premieresLignes(5) << QByteArray(" \t")
+        << "Fichier de données « /x/sidranes.dat », ligne 6 : 16 777 216 octets lus sans trouver "
+           "le nom de "
+           "l'astre n° 1 ; ce n'est pas un fichier de données de Sidranes.";
+    QTest::newRow("virgules sans fin") << premieresLignes(4) << QByteArray(",")
+                                       << "Fichier de données « /x/sidranes.dat », ligne 5 : "
+                                          "nombre attendu pour le jour de la date de "
+                                          "départ, trouvé une valeur vide.";
+    QTest::newRow("nombres sans fin")
+        << premieresLignes(4) + "1, 1, 2025, \"a\"" << QByteArray(", 1") << QString();
+}
+
+void TstLecteurDonnees::sourceSansFin() {
+    QFETCH(QByteArray, debut);
+    QFETCH(QByteArray, motif);
+    QFETCH(QString, message);
+    SourceSansFin source(debut, motif);
+    QElapsedTimer chrono;
+    chrono.start();
+    try {
+        const DonneesSidranes d = LecteurDonnees::lit(source, NomAffiche);
+        QVERIFY2(message.isEmpty(), "erreur attendue");
+        QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(simple(e.message()), message);
+    }
+    QVERIFY(chrono.elapsed() < 2000);
+    // QIODevice may read a little ahead into its own buffer.
+    QVERIFY(source.lus() <= LecteurSequentiel::TailleMaxLue + LecteurSequentiel::TailleBloc);
+}
+
+void TstLecteurDonnees::fichierDuDepot() {
+    const QString chemin = QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat");
+    const DonneesSidranes d = LecteurDonnees::lit(chemin);
+    QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
+    QStringList noms;
+    for (const Astre& a : d.astres) {
+        noms << a.Nom;
+    }
+    QCOMPARE(noms, NomsFrancais);
+    // Windows-1252 on disk, one byte for the é.
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray octets = f.readAll();
+    QVERIFY(octets.contains("\"V\xe9nus\""));
+    QVERIFY(!octets.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(octets.endsWith("\r\n"));
+    QVERIFY(!octets.contains("\n\n"));
+    QCOMPARE(octets.count('\n'), octets.count("\r\n"));
+
+    const Astre& soleil = d.astres[Soleil];
+    QVERIFY(soleil.Diametre > 0);
+    for (int i = 1; i < NbAstres; ++i) {
+        const Astre& a = d.astres[size_t(i)];
+        QVERIFY2(a.Periode > 0, qPrintable(a.Nom));
+        QVERIFY2(a.Diametre >= 4 && a.Diametre < soleil.Diametre, qPrintable(a.Nom));
+        QVERIFY2(a.AngleInitial >= 0 && a.AngleInitial < 360, qPrintable(a.Nom));
+        QVERIFY2(a.Couleur > 0 && a.Couleur <= 0xFFFFFF, qPrintable(a.Nom));
+        QVERIFY2(a.RayonOrbite > 0, qPrintable(a.Nom));
+    }
+    for (int i = 2; i <= DernierePlanete; ++i) {
+        QVERIFY2(d.astres[size_t(i)].RayonOrbite > d.astres[size_t(i - 1)].RayonOrbite,
+                 qPrintable(d.astres[size_t(i)].Nom));
+        QVERIFY2(d.astres[size_t(i)].Periode > d.astres[size_t(i - 1)].Periode,
+                 qPrintable(d.astres[size_t(i)].Nom));
+    }
+    // The Earth a year of 365.256 days at 1 au; the Moon enlarged 40 times, well inside
+    // the gap between the orbits of Venus and Mars.
+    QCOMPARE(d.astres[Terre].Periode, 365.256f);
+    QVERIFY(qAbs(d.astres[Terre].RayonOrbite - 149.6e6f) < 0.1e6f);
+    QCOMPARE(d.astres[Lune].RayonOrbite, 384400.0f * 40);
+    QVERIFY(d.astres[Lune].RayonOrbite < d.astres[Terre].RayonOrbite - d.astres[2].RayonOrbite);
+    QCOMPARE(d.astres[Lune].Periode, 27.3217f);
+    // Whole-number speeds in thousands of km a day fit the 16-bit field.
+    for (int i = 1; i <= DernierePlanete; ++i) {
+        const double vitesse = double(d.astres[size_t(i)].RayonOrbite) * 8 * std::atan(1.0) /
+                               double(d.astres[size_t(i)].Periode) / 1000;
+        QVERIFY(vitesse > 0 && vitesse < 32767);
+    }
+}
+
+void TstLecteurDonnees::generateurAJour() {
+    // The system's own Python starts fastest; any other on the PATH will do.
+    QString python =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    if (python.isEmpty()) {
+        python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    }
+    if (python.isEmpty()) {
+        QSKIP("python3 manque");
+    }
+    QProcess generateur;
+    generateur.start(python, {QStringLiteral(SIDRANES_SOURCE_DIR "/scripts/genere-donnees"),
+                              QStringLiteral("--verifie")});
+    QVERIFY(generateur.waitForFinished(30000));
+    QVERIFY2(generateur.exitStatus() == QProcess::NormalExit && generateur.exitCode() == 0,
+             generateur.readAllStandardError().constData());
+}
+
+// The small files kept under tests/data: name, expected result (empty: reads fine).
+void TstLecteurDonnees::fichiersDEssai_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("windows-1252") << "windows-1252.dat" << QString();
+    QTest::newRow("utf-8 avec BOM") << "utf8-bom.dat" << QString();
+    QTest::newRow("en-tête à virgules, LF") << "entete-virgules-lf.dat" << QString();
+    QTest::newRow("entrées en trop") << "entrees-en-trop.dat" << QString();
+    QTest::newRow("dix entrées")
+        << "dix-entrees.dat"
+        << "ligne 15 : le fichier se termine avant le nom de l'astre n° 11 ; il faut 4 valeurs "
+           "d'en-tête, la date de départ (jour, mois, année) puis 11 astres de 7 valeurs chacun.";
+}
+
+void TstLecteurDonnees::fichiersDEssai() {
+    QFETCH(QString, nom);
+    QFETCH(QString, message);
+    const QString chemin = QStringLiteral(SIDRANES_TEST_DATA "/") + nom;
+    try {
+        const DonneesSidranes d = LecteurDonnees::lit(chemin);
+        QVERIFY2(message.isEmpty(), "erreur attendue");
+        QCOMPARE(d.astres[2].Nom, QStringLiteral("Vénus"));
+        QCOMPARE(d.astres[Lune].Nom, QStringLiteral("Lune"));
+        QCOMPARE(d.DateDebut, QDate(2007, 12, 6));
+    } catch (const ErreurDonnees& e) {
+        QCOMPARE(simple(e.message()),
+                 QStringLiteral("Fichier de données « %1 », ").arg(chemin) + message);
+    }
+}
+
+QTEST_GUILESS_MAIN(TstLecteurDonnees)
+#include "tst_lecteurdonnees.moc"
