@@ -20,6 +20,7 @@ Cosmos::Cosmos(QWidget* parent) : QWidget(parent) {
     }
     image = QImage(1, 1, QImage::Format_RGB32);
     image.fill(Qt::black);
+    reference = image;
 }
 
 void Cosmos::setScale(double x1, double y1, double x2, double y2) {
@@ -102,6 +103,8 @@ void Cosmos::deplaceForme(int astre, float gauche, float haut) {
 
 void Cosmos::Cls() {
     image.fill(Qt::black);
+    reference = image;
+    referenceVierge = true;
     update();
 }
 
@@ -112,16 +115,25 @@ void Cosmos::Circle(double x, double y, double rayon, const QColor& couleur) {
     if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(rx)) {
         return;
     }
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(couleur, 1));
-        p.setBrush(remplissagePlein ? QBrush(couleurRemplissage) : Qt::NoBrush);
-        p.drawEllipse(centre, rx, ry);
-    }
+    traceCercle(image, centre, rx, ry, couleur);
+    const double fx =
+        reference.deviceIndependentSize().width() / image.deviceIndependentSize().width();
+    const double fy =
+        reference.deviceIndependentSize().height() / image.deviceIndependentSize().height();
+    traceCercle(reference, QPointF(centre.x() * fx, centre.y() * fy), rx * fx, ry * fy, couleur);
+    referenceVierge = false;
     update(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry)
                .toAlignedRect()
                .adjusted(-2, -2, 2, 2));
+}
+
+void Cosmos::traceCercle(QImage& cible, const QPointF& centre, double rx, double ry,
+                         const QColor& couleur) const {
+    QPainter p(&cible);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(couleur, 1));
+    p.setBrush(remplissagePlein ? QBrush(couleurRemplissage) : Qt::NoBrush);
+    p.drawEllipse(centre, rx, ry);
 }
 
 void Cosmos::cercle(float x, float y, float rayon, int32_t couleur) {
@@ -176,6 +188,14 @@ void Cosmos::redimensionneImage() {
     if (image.size() == taille) {
         return;
     }
-    image = image.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (referenceVierge) {
+        // Nothing to keep: the next traces are drawn at the new resolution.
+        image = QImage(taille, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        image.setDevicePixelRatio(dpr);
+        reference = image;
+        return;
+    }
+    image = reference.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(dpr);
 }

@@ -21,8 +21,10 @@ class QLabel;
 // is kept on resize so the drawing stretches with the area.
 //
 // Traces are drawn once into a persistent image at the device pixel ratio: they
-// survive being covered and are never redrawn from a history. The discs (ShSidrane)
-// are painted over it; the name labels (LbNom) are child labels.
+// survive being covered and are never redrawn from a history. A resize resamples the
+// image once from a reference copy kept at the size of the last clearing, never from
+// an image already resampled, so dragging a window edge does not blur them away.
+// The discs (ShSidrane) are painted over it; the name labels (LbNom) are child labels.
 class Cosmos : public QWidget, public SurfaceAstres {
     Q_OBJECT
 
@@ -72,12 +74,16 @@ private:
     void redimensionneImage();
     void modifieForme(int i, const std::function<void(Forme&)>& changement);
     void placeEtiquette(int i);
+    void traceCercle(QImage& cible, const QPointF& centre, double rx, double ry,
+                     const QColor& couleur) const;
     QRect zoneAPeindre(int i) const;
 
     QRectF echelle; // left, top, width, height of the user scale (height < 0: y up)
     bool echelleUtilisateur = false;
     QTransform transformation;
     QImage image;
+    QImage reference;            // the traces at the resolution of the last clearing
+    bool referenceVierge = true; // nothing drawn since: a resize may change its resolution
     bool remplissagePlein = true;
     QColor couleurRemplissage{255, 255, 0};
     std::array<Forme, NbAstres> formes;

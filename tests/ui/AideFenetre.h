@@ -1,0 +1,147 @@
+#pragma once
+
+// What the main window's tests share: opening the real window on a data file,
+// pressing and dragging on the slider tracks as a user does, and reading the
+// trace image of the drawing area.
+
+#include "Cosmos.h"
+#include "Glissiere.h"
+#include "PisteGlissiere.h"
+#include "Sidrane.h"
+#include "Tablecom.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+namespace AideFenetre {
+
+inline QString donneesLivrees() {
+    return QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat");
+}
+
+// The window started without the splash and exposed; null when it never shows.
+inline std::unique_ptr<Sidrane> ouvre(const QString& chemin = donneesLivrees()) {
+    auto f = std::make_unique<Sidrane>(chemin);
+    f->demarre();
+    if (!QTest::qWaitForWindowExposed(f.get())) {
+        return nullptr;
+    }
+    return f;
+}
+
+inline QPoint surPiste(const QWidget* piste, int x) {
+    return QPoint(x, piste->height() / 2);
+}
+
+// x in pixels from the track's left edge (15 twips each).
+inline void presse(QWidget* piste, int x, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mousePress(piste, b, Qt::NoModifier, surPiste(piste, x));
+}
+
+// A move with the button held: QTest::mouseMove does not carry it reliably offscreen.
+inline void glisse(QWidget* piste, int x, Qt::MouseButtons tenus = Qt::LeftButton) {
+    const QPoint p = surPiste(piste, x);
+    QMouseEvent e(QEvent::MouseMove, p, piste->mapToGlobal(p), Qt::NoButton, tenus, Qt::NoModifier);
+    QApplication::sendEvent(piste, &e);
+}
+
+inline void relache(QWidget* piste, int x, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mouseRelease(piste, b, Qt::NoModifier, surPiste(piste, x));
+}
+
+inline void clique(QWidget* piste, int x, Qt::MouseButton b = Qt::LeftButton) {
+    presse(piste, x, b);
+    relache(piste, x, b);
+}
+
+// Pixel on the track that centres the knob in notch k of `crans` notches of width `cran`
+// (the first notch starts at the knob's lowest centre, 218 twips).
+inline int milieuDuCran(int k, int cran) {
+    return qRound(((k - 0.5) * cran + 217.5) / 15);
+}
+
+inline int nonNoirs(const QImage& image, const QRect& zone) {
+    int n = 0;
+    const QRect r = zone.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            n += (image.pixel(x, y) & 0xFFFFFF) != 0;
+        }
+    }
+    return n;
+}
+
+inline int nonNoirs(const QImage& image) {
+    return nonNoirs(image, image.rect());
+}
+
+// Whether the brightest pixel of `zone` is colour `c` laid over black at some coverage:
+// antialiased outlines rarely cover a pixel in full.
+inline bool teinteDe(const QImage& image, const QRect& zone, const QColor& c) {
+    auto eclat = [](int r, int g, int b) { return std::max({r, g, b}); };
+    QRgb vif = 0;
+    const QRect r = zone.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (eclat(qRed(p), qGreen(p), qBlue(p)) > eclat(qRed(vif), qGreen(vif), qBlue(vif))) {
+                vif = p;
+            }
+        }
+    }
+    const int maxP = eclat(qRed(vif), qGreen(vif), qBlue(vif));
+    const int maxC = eclat(c.red(), c.green(), c.blue());
+    if (maxP < maxC / 3) {
+        return false;
+    }
+    const double a = double(maxP) / maxC;
+    auto proche = [a](int p, int v) { return std::abs(p - a * v) <= 4; };
+    return proche(qRed(vif), c.red()) && proche(qGreen(vif), c.green()) &&
+           proche(qBlue(vif), c.blue());
+}
+
+// Watches the clearings of the drawing area around the events of a slider's track:
+// a mark is drawn in a corner no orbit reaches, and each event of the track notes
+// the field and a '*' when the mark was erased since the previous event.
+class Espion {
+public:
+    Espion(Sidrane& f, PisteGlissiere* piste) : fenetre(f) {
+        marque();
+        QObject::connect(piste, &PisteGlissiere::MouseDown, &contexte, [this] { note("D"); });
+        QObject::connect(piste, &PisteGlissiere::MouseMove, &contexte, [this] { note("M"); });
+        QObject::connect(piste, &PisteGlissiere::MouseUp, &contexte, [this] { note("U"); });
+        QObject::connect(piste, &PisteGlissiere::Click, &contexte, [this] { note("C"); });
+    }
+
+    QString journal() const { return notes.join(QLatin1Char(' ')); }
+    bool marqueEffacee() const { return nonNoirs(fenetre.cosmos()->traces(), Coin) == 0; }
+
+private:
+    static constexpr QRect Coin{15, 15, 50, 50};
+
+    void marque() {
+        Cosmos* c = fenetre.cosmos();
+        const QTransform versUtilisateur = c->versPixels().inverted();
+        const QPointF centre = versUtilisateur.map(QPointF(Coin.center()));
+        c->Circle(centre.x(), centre.y(), 15 / std::fabs(c->versPixels().m11()), Qt::white);
+    }
+
+    void note(const char* evenement) {
+        notes << QStringLiteral("%1%2%3")
+                     .arg(QLatin1String(evenement))
+                     .arg(fenetre.etat().Champ)
+                     .arg(marqueEffacee() ? QStringLiteral("*") : QString());
+        marque();
+    }
+
+    Sidrane& fenetre;
+    QObject contexte;
+    QStringList notes;
+};
+
+} // namespace AideFenetre

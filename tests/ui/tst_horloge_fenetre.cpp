@@ -1,0 +1,176 @@
+// The clock driven from the window: start, stop, reset, ticks and the end of the calendar.
+
+#include "AideFenetre.h"
+#include "Calendrier.h"
+
+#include <QTemporaryDir>
+
+using namespace AideFenetre;
+
+class TestHorlogeFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void etats_data();
+    void etats();
+    void ticksAvancentJoursEtDate();
+    void nouveauPasAuTickSuivant();
+    void changementDeChampEnMarche();
+    void finDuCalendrier();
+};
+
+namespace {
+
+void verifieInvariant(const Sidrane& f) {
+    QCOMPARE(f.etat().DateDebut.daysTo(f.etat().DateCour), qint64(f.etat().Jours));
+}
+
+} // namespace
+
+void TestHorlogeFenetre::etats_data() {
+    QTest::addColumn<QStringList>("clics");
+    QTest::addColumn<bool>("enMarche");
+    QTest::addColumn<bool>("debut");
+    QTest::addColumn<bool>("trace");
+    QTest::newRow("au depart") << QStringList() << false << false << false;
+    QTest::newRow("en marche") << QStringList{"CmdStart"} << true << true << true;
+    QTest::newRow("en pause") << QStringList{"CmdStart", "CmdStart"} << false << true << false;
+    QTest::newRow("reprise") << QStringList{"CmdStart", "CmdStart", "CmdStart"} << true << true
+                             << true;
+    QTest::newRow("debut en marche")
+        << QStringList{"CmdStart", "CmdDebut"} << false << false << false;
+    QTest::newRow("debut en pause")
+        << QStringList{"CmdStart", "CmdStart", "CmdDebut"} << false << false << false;
+}
+
+void TestHorlogeFenetre::etats() {
+    QFETCH(QStringList, clics);
+    QFETCH(bool, enMarche);
+    QFETCH(bool, debut);
+    QFETCH(bool, trace);
+    auto f = ouvre();
+    QVERIFY(f);
+    for (const QString& nom : clics) {
+        // A tick while running, so that a reset has something to undo.
+        if (f->etat().EnMarche) {
+            f->temps_Timer();
+        }
+        QTest::mouseClick(f->tablecom()->findChild<QPushButton*>(nom), Qt::LeftButton);
+    }
+    const Tablecom* t = f->tablecom();
+    QCOMPARE(f->etat().EnMarche, enMarche);
+    QCOMPARE(f->intervalleTemps(), enMarche ? 20 : 0);
+    QCOMPARE(t->CmdStart->text(),
+             enMarche ? QStringLiteral("Arrêter") : QStringLiteral("Démarrer"));
+    QCOMPARE(t->CmdDebut->isEnabled(), debut);
+    QCOMPARE(t->CmdTrace->isEnabled(), trace);
+    QCOMPARE(t->LbVit->text(),
+             enMarche ? QString::number(f->etat().astres[Terre].VitesseKm) : QStringLiteral("0"));
+    if (!debut) {
+        QCOMPARE(f->etat().Jours, 0);
+        QCOMPARE(t->LbTemps->text(), Calendrier::texteCourt(f->etat().DateDebut));
+    }
+    verifieInvariant(*f);
+}
+
+void TestHorlogeFenetre::ticksAvancentJoursEtDate() {
+    auto f = ouvre();
+    QVERIFY(f);
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    const QPointF terre = f->cosmos()->rectanglePixels(Terre).center();
+    for (int i = 1; i <= 3; ++i) {
+        f->temps_Timer();
+        QCOMPARE(f->etat().Jours, i);
+        QCOMPARE(f->tablecom()->LbTemps->text(),
+                 Calendrier::texteCourt(f->etat().DateDebut.addDays(i)));
+    }
+    QVERIFY(f->cosmos()->rectanglePixels(Terre).center() != terre);
+    // Paused, then started again: the count goes on from where it stopped.
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    f->temps_Timer();
+    QCOMPARE(f->etat().Jours, 4);
+    verifieInvariant(*f);
+    QTest::mouseClick(f->tablecom()->CmdDebut, Qt::LeftButton);
+    QCOMPARE(f->etat().Jours, 0);
+    QCOMPARE(f->cosmos()->rectanglePixels(Terre).center(), terre);
+}
+
+void TestHorlogeFenetre::nouveauPasAuTickSuivant() {
+    auto f = ouvre();
+    QVERIFY(f);
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    f->temps_Timer();
+    clique(f->tablecom()->Tp->piste(), milieuDuCran(8, 161));
+    QVERIFY(f->etat().EnMarche);
+    f->temps_Timer();
+    QCOMPARE(f->etat().Jours, 16);
+    verifieInvariant(*f);
+}
+
+void TestHorlogeFenetre::changementDeChampEnMarche() {
+    auto f = ouvre();
+    QVERIFY(f);
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    clique(f->tablecom()->CO->piste(), milieuDuCran(5, 215));
+    QVERIFY(f->etat().EnMarche);
+    QCOMPARE(f->tablecom()->LbVit->text(), QString::number(f->etat().astres[5].VitesseKm));
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    clique(f->tablecom()->CO->piste(), milieuDuCran(2, 215));
+    QCOMPARE(f->tablecom()->LbVit->text(), QStringLiteral("0"));
+}
+
+void TestHorlogeFenetre::finDuCalendrier() {
+    // The shipped data moved to a start date nine years before the calendar ends.
+    QFile livre(donneesLivrees());
+    QVERIFY(livre.open(QIODevice::ReadOnly));
+    QByteArray donnees = livre.readAll();
+    const QByteArray date("\n1, 1, 2025");
+    QCOMPARE(donnees.count(date), 1);
+    donnees.replace(date, "\n1, 1, 9990");
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    QFile copie(dossier.filePath(QStringLiteral("sidranes.dat")));
+    QVERIFY(copie.open(QIODevice::WriteOnly));
+    copie.write(donnees);
+    copie.close();
+
+    auto f = ouvre(copie.fileName());
+    QVERIFY(f);
+    QCOMPARE(f->etat().DateDebut, QDate(9990, 1, 1));
+    clique(f->tablecom()->Tp->piste(), 150);
+    QCOMPARE(f->etat().Pas, 100);
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    int ticks = 0;
+    while (f->etat().EnMarche && ticks < 100) {
+        f->temps_Timer();
+        ++ticks;
+    }
+    const Tablecom* t = f->tablecom();
+    QVERIFY(!f->etat().EnMarche);
+    QCOMPARE(f->intervalleTemps(), 0);
+    QCOMPARE(t->CmdStart->text(), QStringLiteral("Démarrer"));
+    QCOMPARE(t->LbVit->text(), QStringLiteral("0"));
+    QVERIFY(!t->CmdTrace->isEnabled());
+    QVERIFY(t->CmdDebut->isEnabled());
+    QVERIFY(f->etat().DateCour <= QDate(9999, 12, 31));
+    QVERIFY(f->etat().DateCour.daysTo(QDate(9999, 12, 31)) < 100);
+    QCOMPARE(t->LbTemps->text(), Calendrier::texteCourt(f->etat().DateCour));
+    verifieInvariant(*f);
+
+    // Started again at the last date, it stops at once without moving.
+    const int jours = f->etat().Jours;
+    QTest::mouseClick(t->CmdStart, Qt::LeftButton);
+    f->temps_Timer();
+    QVERIFY(!f->etat().EnMarche);
+    QCOMPARE(f->etat().Jours, jours);
+
+    QTest::mouseClick(t->CmdDebut, Qt::LeftButton);
+    QCOMPARE(f->etat().DateCour, QDate(9990, 1, 1));
+    QCOMPARE(f->etat().Jours, 0);
+    QCOMPARE(t->LbTemps->text(), Calendrier::texteCourt(QDate(9990, 1, 1)));
+    QVERIFY(!t->CmdDebut->isEnabled());
+}
+
+QTEST_MAIN(TestHorlogeFenetre)
+#include "tst_horloge_fenetre.moc"

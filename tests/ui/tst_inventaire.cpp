@@ -1,0 +1,271 @@
+// The main window's controls as built, and the state start-up leaves them in.
+
+#include "AideFenetre.h"
+#include "Calendrier.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+
+using namespace AideFenetre;
+
+class TestInventaire : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlesALaCreation_data();
+    void controlesALaCreation();
+    void fenetreALaCreation();
+    void bullesDAide_data();
+    void bullesDAide();
+    void pisteAuDessusDuBoutonAuDessusDuFond_data();
+    void pisteAuDessusDuBoutonAuDessusDuFond();
+    void ordreDeTabulation();
+    void curseurDuLienContact();
+    void nomsAccessibles();
+    void miseEnPageAuDemarrage();
+    void textesEtBoutonsAuDemarrage();
+    void astresEtNomsAuDemarrage();
+    void valeursAuDemarrage();
+};
+
+namespace {
+
+QString texte(const QWidget* w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        return b->text();
+    }
+    if (const auto* l = qobject_cast<const QLabel*>(w)) {
+        return l->text();
+    }
+    return QString();
+}
+
+} // namespace
+
+void TestInventaire::controlesALaCreation_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("legende");
+    auto ligne = [](const char* nom, QRect r, const QString& legende) {
+        QTest::newRow(nom) << QString::fromLatin1(nom) << r << legende;
+    };
+    // Designed in twips, 15 to the pixel.
+    ligne("Cosmos", {8, 8, 570, 570}, "");
+    ligne("Tablecom", {592, 8, 200, 569}, "");
+    ligne("LbTitre", {8, 8, 177, 25}, "Sidranes - 2007");
+    ligne("CmdDebut", {16, 48, 57, 25}, "Début");
+    ligne("CmdStart", {108, 48, 65, 25}, "Démarrer");
+    ligne("CmdTrace", {16, 96, 158, 25}, "Montrer la trace des planètes");
+    ligne("CmdCls", {16, 128, 158, 25}, "Effacer les traces");
+    ligne("CmdLune", {16, 160, 158, 25}, "Montrer la Lune");
+    ligne("CmdAffNom", {16, 192, 158, 25}, "Afficher Noms planètes");
+    ligne("LbOrbite", {16, 256, 158, 17}, "");
+    ligne("ImCoControl", {16, 283, 158, 33}, "");
+    ligne("ImBouleCO", {24, 293, 19, 20}, "");
+    ligne("ImFondSlCO", {16, 283, 158, 38}, "");
+    ligne("LabDate", {32, 360, 33, 17}, "Date");
+    ligne("LbTemps", {72, 360, 102, 17}, "");
+    ligne("ImTpControl", {16, 392, 158, 33}, "");
+    ligne("ImBouleTp", {24, 402, 19, 20}, "");
+    ligne("ImFondSlTp", {16, 392, 158, 38}, "");
+    ligne("LabCourse", {16, 440, 161, 17}, "Distance parcourue par");
+    ligne("LbVit", {32, 464, 40, 17}, "0");
+    ligne("Labkm", {78, 465, 81, 17}, "x 1000 km/jour");
+    ligne("CmdFin", {16, 496, 158, 25}, "Quitter Sidranes");
+    ligne("LabApropos", {24, 536, 73, 17}, "A propos de");
+    ligne("LabContact", {112, 536, 57, 17}, "Contact");
+}
+
+void TestInventaire::controlesALaCreation() {
+    QFETCH(QString, nom);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, legende);
+    Sidrane f(donneesLivrees());
+    const auto* w = f.findChild<QWidget*>(nom);
+    QVERIFY2(w, qPrintable(nom));
+    QCOMPARE(w->geometry(), pixels);
+    QCOMPARE(texte(w), legende);
+    QVERIFY(!w->isHidden());
+}
+
+void TestInventaire::fenetreALaCreation() {
+    Sidrane f(donneesLivrees());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Sidranes 1.0"));
+    QCOMPARE(f.size(), QSize(987, 777));
+    QCOMPARE(f.intervalleTemps(), 0);
+    QVERIFY(!f.windowIcon().isNull());
+}
+
+void TestInventaire::bullesDAide_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("bulle");
+    const QString regle = QStringLiteral("Règle la vitesse");
+    QTest::newRow("CmdAffNom") << "CmdAffNom"
+                               << "toto";
+    QTest::newRow("ImFondSlCO") << "ImFondSlCO" << regle;
+    QTest::newRow("ImCoControl") << "ImCoControl"
+                                 << "";
+    QTest::newRow("ImBouleCO") << "ImBouleCO"
+                               << "";
+    QTest::newRow("ImTpControl") << "ImTpControl" << regle;
+    QTest::newRow("ImBouleTp") << "ImBouleTp" << regle;
+    QTest::newRow("ImFondSlTp") << "ImFondSlTp"
+                                << "";
+    QTest::newRow("CmdStart") << "CmdStart"
+                              << "";
+}
+
+void TestInventaire::bullesDAide() {
+    QFETCH(QString, nom);
+    QFETCH(QString, bulle);
+    Sidrane f(donneesLivrees());
+    QCOMPARE(f.findChild<QWidget*>(nom)->toolTip(), bulle);
+}
+
+void TestInventaire::pisteAuDessusDuBoutonAuDessusDuFond_data() {
+    QTest::addColumn<QString>("piste");
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("fond");
+    QTest::newRow("champ") << "ImCoControl"
+                           << "ImBouleCO"
+                           << "ImFondSlCO";
+    QTest::newRow("vitesse") << "ImTpControl"
+                             << "ImBouleTp"
+                             << "ImFondSlTp";
+}
+
+void TestInventaire::pisteAuDessusDuBoutonAuDessusDuFond() {
+    QFETCH(QString, piste);
+    QFETCH(QString, bouton);
+    QFETCH(QString, fond);
+    Sidrane f(donneesLivrees());
+    const QWidget* t = f.tablecom();
+    const auto* wPiste = t->findChild<QWidget*>(piste);
+    const auto* wBouton = t->findChild<QWidget*>(bouton);
+    const auto* wFond = t->findChild<QWidget*>(fond);
+    // Siblings are stacked in the order of the children list, the last on top.
+    const QObjectList& freres = t->children();
+    QVERIFY(freres.indexOf(wPiste) > freres.indexOf(wBouton));
+    QVERIFY(freres.indexOf(wBouton) > freres.indexOf(wFond));
+    // The track takes the mouse over the knob; the strip of background below it is bare.
+    QCOMPARE(t->childAt(wBouton->geometry().center()), wPiste);
+    const QRect r = wFond->geometry();
+    QCOMPARE(t->childAt(QPoint(r.center().x(), r.bottom() - 1)), wFond);
+}
+
+void TestInventaire::ordreDeTabulation() {
+    Sidrane f(donneesLivrees());
+    QStringList ordre;
+    QWidget* w = f.cosmos();
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            ordre << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != f.cosmos() && ordre.size() < 50);
+    QCOMPARE(ordre, QStringList({"Cosmos", "Tablecom", "CmdStart", "CmdFin", "CmdAffNom",
+                                 "CmdDebut", "CmdTrace", "CmdCls", "CmdLune"}));
+}
+
+void TestInventaire::curseurDuLienContact() {
+    Sidrane f(donneesLivrees());
+    const QCursor c = f.tablecom()->findChild<QWidget*>("LabContact")->cursor();
+    QCOMPARE(c.shape(), Qt::BitmapCursor);
+    QCOMPARE(c.hotSpot(), QPoint(12, 1));
+    QCOMPARE(c.pixmap().size(), QSize(32, 32));
+}
+
+void TestInventaire::nomsAccessibles() {
+    Sidrane f(donneesLivrees());
+    auto nomAccessible = [&f](const char* nom) {
+        QWidget* w = f.findChild<QWidget*>(QLatin1String(nom));
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+        return i ? i->text(QAccessible::Name) : QString();
+    };
+    const QStringList sansTexte{nomAccessible("Cosmos"), nomAccessible("ImCoControl"),
+                                nomAccessible("ImTpControl")};
+    for (const QString& n : sansTexte) {
+        QVERIFY(!n.isEmpty());
+        QCOMPARE(sansTexte.count(n), 1);
+    }
+    for (const char* bouton :
+         {"CmdDebut", "CmdStart", "CmdTrace", "CmdCls", "CmdLune", "CmdAffNom", "CmdFin"}) {
+        QCOMPARE(nomAccessible(bouton), texte(f.findChild<QWidget*>(QLatin1String(bouton))));
+    }
+}
+
+void TestInventaire::miseEnPageAuDemarrage() {
+    auto f = ouvre();
+    QVERIFY(f);
+    QCOMPARE(f->cosmos()->geometry(), QRect(0, 0, 777, 777));
+    QCOMPARE(f->tablecom()->pos(), QPoint(785, 0));
+    QCOMPARE(f->tablecom()->size(), QSize(200, 569));
+    // Disc sizes keep referring to the area's designed width, not to its shown one.
+    QCOMPARE(f->etat().LargeurCosmos, 570);
+    // The Sun stands in the middle of the area.
+    const QPointF centreSoleil = f->cosmos()->rectanglePixels(Soleil).center();
+    QVERIFY(qAbs(centreSoleil.x() - 388.5) < 0.01);
+    QVERIFY(qAbs(centreSoleil.y() - 388.5) < 0.01);
+}
+
+void TestInventaire::textesEtBoutonsAuDemarrage() {
+    auto f = ouvre();
+    QVERIFY(f);
+    const Tablecom* t = f->tablecom();
+    QCOMPARE(t->LbOrbite->text(), QStringLiteral("Champ orbital : Terre"));
+    QCOMPARE(t->LabCourse->text(), QStringLiteral("Distance parcourue par Terre"));
+    QCOMPARE(t->LbTemps->text(), Calendrier::texteCourt(f->etat().DateDebut));
+    QCOMPARE(t->LbVit->text(), QStringLiteral("0"));
+    QCOMPARE(t->CmdStart->text(), QStringLiteral("Démarrer"));
+    QCOMPARE(t->CmdTrace->text(), QStringLiteral("Montrer la trace des planètes"));
+    QVERIFY(!t->CmdTrace->isEnabled());
+    QVERIFY(!t->CmdCls->isEnabled());
+    QVERIFY(!t->CmdDebut->isEnabled());
+    QVERIFY(t->CmdLune->isEnabled());
+    QVERIFY(t->CmdStart->isEnabled());
+    QCOMPARE(f->intervalleTemps(), 0);
+}
+
+void TestInventaire::astresEtNomsAuDemarrage() {
+    auto f = ouvre();
+    QVERIFY(f);
+    const Cosmos* c = f->cosmos();
+    for (int i = 0; i < NbAstres; ++i) {
+        const bool visible = i <= Terre;
+        QVERIFY2(c->forme(i).Visible == visible, qPrintable(QString::number(i)));
+        const QLabel* nom = c->nom(i);
+        QVERIFY(!nom->isVisible());
+        QCOMPARE(nom->text(), f->etat().astres[i].Nom);
+        QCOMPARE(nom->palette().color(QPalette::WindowText),
+                 couleurRvb(f->etat().astres[i].Couleur));
+        QCOMPARE(c->forme(i).FillColor, couleurRvb(f->etat().astres[i].Couleur));
+    }
+}
+
+void TestInventaire::valeursAuDemarrage() {
+    auto f = ouvre();
+    QVERIFY(f);
+    const Systeme& s = f->etat();
+    QCOMPARE(s.Champ, 3);
+    QCOMPARE(s.Jours, 0);
+    QCOMPARE(s.Pas, 1);
+    QCOMPARE(s.IndVitesse, 1);
+    QCOMPARE(s.DateCour, s.DateDebut);
+    QCOMPARE(s.Echelle, static_cast<float>(double(s.astres[Terre].RayonOrbite) * 1.1));
+    QVERIFY(!s.EnMarche && !s.TraceOn && !s.LuneOn && !s.NomsOn);
+    for (const ReglesGlissiere::Geometrie& g : {s.CO, s.Tp}) {
+        QCOMPARE(g.XMin, 218);
+        QCOMPARE(g.XMax, 2152);
+    }
+    QCOMPARE(s.CO.Cran, 215);
+    QCOMPARE(s.Tp.Cran, 161);
+    // Each knob in the middle of its notch: field 3, speed 1.
+    QCOMPARE(f->tablecom()->CO->gaucheBouton(), 852.5);
+    QCOMPARE(f->tablecom()->Tp->gaucheBouton(), 395.5);
+    QCOMPARE(f->tablecom()->CO->bouton()->x(), 57);
+    QCOMPARE(f->tablecom()->Tp->bouton()->x(), 26);
+}
+
+QTEST_MAIN(TestInventaire)
+#include "tst_inventaire.moc"
