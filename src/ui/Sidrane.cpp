@@ -33,7 +33,9 @@ Sidrane::Sidrane(const QString& chemin) : cheminDonnees(chemin) {
     chargeRessources();
     setObjectName(QStringLiteral("Sidrane"));
     setWindowTitle(QStringLiteral("Sidranes 1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icone.png")));
+    QIcon icone(QStringLiteral(":/icone.png"));
+    icone.addFile(QStringLiteral(":/icone-128.png"));
+    setWindowIcon(icone);
     QPalette p = palette();
     p.setColor(QPalette::Window, Tablecom::sable());
     setPalette(p);
