@@ -1,0 +1,732 @@
+// The monkey: the real main window driven by thousands of random user actions (clicks
+// on every control, presses, drags and releases on both sliders with any button, the
+// keyboard, resizes, the about box, the contact link, clock ticks at every speed),
+// with the window's invariants checked after every event.
+//
+// SIDRANES_SINGE_ACTIONS sets the number of actions of each run, SIDRANES_SINGE_GRAINE
+// its seed; a failure names the seed, the step and the action, which replays it.
+//
+// "Quitter Sidranes" is never pressed: QCoreApplication::exit() raises the thread's
+// quit flag, which only QCoreApplication::exec() clears, so every later modal showing
+// of the about box would return at once. The program itself ends there.
+
+#include "AideFenetre.h"
+#include "Calendrier.h"
+#include "Debut.h"
+#include "LabelCliquable.h"
+#include "Twips.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <unistd.h>
+
+using namespace AideFenetre;
+
+// Stands for the desktop's browser.
+class Navigateur : public QObject {
+    Q_OBJECT
+
+public:
+    int ouvertes = 0;
+
+public slots:
+    void ouvre(const QUrl&) { ++ouvertes; }
+};
+
+namespace {
+
+constexpr quint32 GraineParDefaut = 20070101;
+constexpr int ActionsParDefaut = 3000;
+
+// What the monkey is doing, written where a crash handler can still read it.
+char enCours[512];
+struct sigaction precedents[NSIG];
+
+void noteEnCours(const QString& texte) {
+    const QByteArray octets = texte.toUtf8();
+    const size_t n = std::min(sizeof enCours - 1, size_t(octets.size()));
+    std::memcpy(enCours, octets.constData(), n);
+    enCours[n] = '\0';
+}
+
+void surPlantage(int signal, siginfo_t* info, void* contexte) {
+    const char avant[] = "\nsinge: crash during ";
+    (void)!write(STDERR_FILENO, avant, sizeof avant - 1);
+    (void)!write(STDERR_FILENO, enCours, std::strlen(enCours));
+    (void)!write(STDERR_FILENO, "\n", 1);
+    // Then whatever handled the signal before (QtTest's report, or the default action).
+    const struct sigaction& p = precedents[signal];
+    if ((p.sa_flags & SA_SIGINFO) && p.sa_sigaction) {
+        p.sa_sigaction(signal, info, contexte);
+    } else if (p.sa_handler != SIG_DFL && p.sa_handler != SIG_IGN) {
+        p.sa_handler(signal);
+    }
+    ::signal(signal, SIG_DFL);
+    raise(signal);
+}
+
+void guetteLesPlantages() {
+    for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) {
+        struct sigaction a {};
+        a.sa_sigaction = surPlantage;
+        a.sa_flags = SA_SIGINFO | SA_RESETHAND;
+        sigemptyset(&a.sa_mask);
+        sigaction(s, &a, &precedents[s]);
+    }
+}
+
+// Qt's warnings during a run are faults too (a paint on a null image, a bad geometry).
+QStringList* avertissements = nullptr;
+QtMessageHandler gestionnairePrecedent = nullptr;
+
+void surMessage(QtMsgType type, const QMessageLogContext& contexte, const QString& message) {
+    if (avertissements && type != QtDebugMsg && type != QtInfoMsg) {
+        avertissements->append(message);
+    }
+    gestionnairePrecedent(type, contexte, message);
+}
+
+QString texteBouton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return QStringLiteral("left");
+    case Qt::RightButton:
+        return QStringLiteral("right");
+    default:
+        return QStringLiteral("middle");
+    }
+}
+
+void souris(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton bouton,
+            Qt::MouseButtons tenus) {
+    QMouseEvent e(type, pos, w->mapToGlobal(pos), bouton, tenus, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void clicSouris(QWidget* w, const QPointF& pos, Qt::MouseButton bouton) {
+    souris(w, QEvent::MouseButtonPress, pos, bouton, bouton);
+    souris(w, QEvent::MouseButtonRelease, pos, bouton, Qt::NoButton);
+}
+
+void espace(QWidget* w) {
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(w, &appui);
+    QKeyEvent relache(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(w, &relache);
+}
+
+// Events only: ticks come from the monkey, so that a seed always replays the same run.
+void traiteEvenements() {
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+}
+
+class Singe {
+public:
+    Singe(Sidrane& fenetre, Navigateur& navigateur, quint32 graine)
+        : f(fenetre), t(*fenetre.tablecom()), c(*fenetre.cosmos()), d(*fenetre.debut()),
+          navigateur(navigateur), graine(graine), alea(graine) {}
+
+    // Runs `n` actions and returns the first fault, empty when there was none.
+    QString lance(int n) {
+        for (etape = 0; etape < n && echec.isEmpty(); ++etape) {
+            action.clear();
+            noteEnCours(QStringLiteral("seed=%1 step=%2").arg(graine).arg(etape));
+            agit();
+            traiteEvenements();
+            verifie();
+            if (!avertissements->isEmpty() && echec.isEmpty()) {
+                echec = entete() + QStringLiteral("Qt warned: ") + avertissements->join(" | ");
+            }
+        }
+        return echec;
+    }
+
+    QString bilan() const {
+        return QStringLiteral("seed=%1: %2 actions, %3 ticks, %4 stops at the calendar's end, "
+                              "%5 about boxes, final date %6, Jours %7")
+            .arg(graine)
+            .arg(etape)
+            .arg(tics)
+            .arg(finsDuCalendrier)
+            .arg(aPropos)
+            .arg(f.etat().DateCour.toString(Qt::ISODate))
+            .arg(f.etat().Jours);
+    }
+
+private:
+    int tirage(int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(alea); }
+
+    Qt::MouseButton boutonAuHasard() {
+        const int k = tirage(0, 9);
+        return k < 6 ? Qt::LeftButton : k < 8 ? Qt::RightButton : Qt::MiddleButton;
+    }
+
+    void note(const QString& texte) {
+        action += action.isEmpty() ? texte : QStringLiteral(", ") + texte;
+        noteEnCours(QStringLiteral("seed=%1 step=%2 action=%3").arg(graine).arg(etape).arg(action));
+    }
+
+    QString entete() const {
+        return QStringLiteral("seed=%1 step=%2 action=%3: ").arg(graine).arg(etape).arg(action);
+    }
+
+    void verifie() {
+        if (echec.isEmpty()) {
+            const QString quoi = faute();
+            if (!quoi.isEmpty()) {
+                echec = entete() + quoi;
+            }
+        }
+    }
+
+    void agit() {
+        // While a button is held on a slider, the pointer belongs to that slider.
+        if (tenus != Qt::NoButton && chance(0.7)) {
+            piste();
+            return;
+        }
+        const int k = tirage(0, 99);
+        if (k < 22) {
+            tic();
+        } else if (k < 44) {
+            commande();
+        } else if (k < 50) {
+            passif();
+        } else if (k < 85) {
+            piste();
+        } else if (k < 94) {
+            fenetre();
+        } else if (k < 97) {
+            aproposDe();
+        } else {
+            contact();
+        }
+    }
+
+    // ---- Clock ----
+
+    void tic() {
+        if (f.intervalleTemps() == 0) {
+            note(QStringLiteral("tick while stopped: none comes"));
+            return;
+        }
+        // Now and then a long run, to reach the end of the calendar at high speed.
+        const int n = chance(0.1) ? tirage(1, 500) : tirage(1, 5);
+        note(QStringLiteral("%1 ticks at %2 days").arg(n).arg(f.etat().Pas));
+        for (int i = 0; i < n && f.intervalleTemps() != 0 && echec.isEmpty(); ++i) {
+            f.temps_Timer();
+            ++tics;
+            finsDuCalendrier += f.intervalleTemps() == 0;
+            verifie();
+        }
+    }
+
+    // ---- Buttons and labels ----
+
+    void commande() {
+        QPushButton* const boutons[] = {t.CmdStart, t.CmdDebut, t.CmdTrace,
+                                        t.CmdCls,   t.CmdLune,  t.CmdAffNom};
+        QPushButton* b = boutons[tirage(0, 5)];
+        if (chance(0.15)) {
+            note(QStringLiteral("Space on %1%2")
+                     .arg(b->objectName(), b->isEnabled() ? "" : " (disabled)"));
+            espace(b);
+            return;
+        }
+        const Qt::MouseButton bouton = boutonAuHasard();
+        note(QStringLiteral("%1 click on %2%3")
+                 .arg(texteBouton(bouton), b->objectName(), b->isEnabled() ? "" : " (disabled)"));
+        clicSouris(b, b->rect().center(), bouton);
+    }
+
+    // Controls without a handler: a click on them must change nothing.
+    void passif() {
+        QWidget* const cibles[] = {t.LbTitre,
+                                   t.LbOrbite,
+                                   t.LabDate,
+                                   t.LbTemps,
+                                   t.LabCourse,
+                                   t.LbVit,
+                                   t.Labkm,
+                                   t.CO->bouton(),
+                                   t.CO->fond(),
+                                   t.Tp->bouton(),
+                                   t.Tp->fond(),
+                                   &c,
+                                   c.nom(tirage(0, NbAstres - 1)),
+                                   &t};
+        QWidget* w = cibles[tirage(0, int(std::size(cibles)) - 1)];
+        const QPoint pos(tirage(0, std::max(0, w->width() - 1)),
+                         tirage(0, std::max(0, w->height() - 1)));
+        const Qt::MouseButton bouton = boutonAuHasard();
+        note(QStringLiteral("%1 click on %2 at (%3, %4)")
+                 .arg(texteBouton(bouton), w->objectName())
+                 .arg(pos.x())
+                 .arg(pos.y()));
+        clicSouris(w, pos, bouton);
+    }
+
+    // ---- Sliders ----
+
+    double xSurPiste(const QWidget* p, bool dedans) {
+        const int w = p->width();
+        double x;
+        switch (tirage(0, dedans ? 5 : 9)) {
+        case 0:
+            x = tirage(0, 4); // left dead margin
+            break;
+        case 1:
+            x = tirage(w - 4, w - 1); // right dead margin
+            break;
+        case 6:
+        case 7:
+            x = tirage(-60, -1); // beyond the left end
+            break;
+        case 8:
+        case 9:
+            x = tirage(w, w + 60); // beyond the right end
+            break;
+        default:
+            x = tirage(5, w - 5);
+        }
+        // Fractional pixels, as on a scaled screen.
+        return chance(0.1) ? x + tirage(1, 3) / 4.0 : x;
+    }
+
+    QPointF surPiste(const QWidget* p, bool dedans) {
+        const int h = p->height();
+        const double x = xSurPiste(p, dedans);
+        if (dedans || chance(0.7)) {
+            return QPointF(x, tirage(0, h - 1));
+        }
+        return QPointF(x, chance(0.5) ? tirage(-30, -1) : tirage(h, h + 30));
+    }
+
+    QString ou(const PisteGlissiere* p, const QPointF& pos) const {
+        return QStringLiteral("%1 (%2, %3)").arg(p->objectName()).arg(pos.x()).arg(pos.y());
+    }
+
+    void presse(PisteGlissiere* p, const QPointF& pos, Qt::MouseButton b) {
+        note(QStringLiteral("%1 press on %2").arg(texteBouton(b), ou(p, pos)));
+        tenus |= b;
+        pisteTenue = p;
+        souris(p, QEvent::MouseButtonPress, pos, b, tenus);
+        verifie();
+    }
+
+    void bouge(PisteGlissiere* p, const QPointF& pos) {
+        note(QStringLiteral("move to %1").arg(ou(p, pos)));
+        souris(p, QEvent::MouseMove, pos, Qt::NoButton, tenus);
+        verifie();
+    }
+
+    void relache(PisteGlissiere* p, const QPointF& pos, Qt::MouseButton b) {
+        note(QStringLiteral("%1 release on %2").arg(texteBouton(b), ou(p, pos)));
+        tenus &= ~Qt::MouseButtons(b);
+        souris(p, QEvent::MouseButtonRelease, pos, b, tenus);
+        verifie();
+    }
+
+    Qt::MouseButton boutonParmi(Qt::MouseButtons choix) {
+        QList<Qt::MouseButton> l;
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            if (choix & b) {
+                l << b;
+            }
+        }
+        return l.isEmpty() ? Qt::NoButton : l[tirage(0, int(l.size()) - 1)];
+    }
+
+    void piste() {
+        if (tenus != Qt::NoButton) {
+            PisteGlissiere* p = pisteTenue;
+            const int k = tirage(0, 19);
+            const Qt::MouseButton libre =
+                boutonParmi(~tenus & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+            if (k < 10) {
+                bouge(p, surPiste(p, false));
+            } else if (k < 17 || libre == Qt::NoButton) {
+                relache(p, surPiste(p, false), boutonParmi(tenus));
+            } else {
+                presse(p, surPiste(p, false), libre);
+            }
+            return;
+        }
+        PisteGlissiere* p = chance(0.5) ? t.CO->piste() : t.Tp->piste();
+        const Qt::MouseButton b = boutonAuHasard();
+        const int k = tirage(0, 19);
+        if (k < 7) {
+            // A press whose release comes in a later action, or never.
+            presse(p, surPiste(p, chance(0.95)), b);
+        } else if (k < 13) {
+            const QPointF pos = surPiste(p, true);
+            presse(p, pos, b);
+            relache(p, chance(0.7) ? pos : surPiste(p, chance(0.8)), b);
+        } else if (k < 18) {
+            presse(p, surPiste(p, true), b);
+            for (int n = tirage(1, 12); n > 0 && echec.isEmpty(); --n) {
+                bouge(p, surPiste(p, chance(0.8)));
+            }
+            relache(p, surPiste(p, chance(0.7)), b);
+        } else {
+            bouge(p, surPiste(p, false)); // hovering, no button held
+        }
+    }
+
+    // ---- Window ----
+
+    void fenetre() {
+        const int k = tirage(0, 9);
+        if (k < 3) {
+            const int w = tirage(0, 1400);
+            note(QStringLiteral("resize to %1 x 0").arg(w));
+            f.resize(w, 0);
+        } else if (k < 5) {
+            note(QStringLiteral("resize to 987 x 777"));
+            f.resize(987, 777);
+        } else if (k < 7) {
+            const QSize s(tirage(0, 1600), tirage(0, 1200));
+            note(QStringLiteral("resize to %1 x %2").arg(s.width()).arg(s.height()));
+            f.resize(s);
+        } else if (k < 8) {
+            note(QStringLiteral("minimise"));
+            f.showMinimized();
+        } else if (k < 9) {
+            note(QStringLiteral("maximise"));
+            f.showMaximized();
+        } else {
+            note(QStringLiteral("restore"));
+            f.showNormal();
+        }
+    }
+
+    // ---- About box and contact link ----
+
+    void aproposDe() {
+        const Qt::MouseButton bouton = boutonAuHasard();
+        note(QStringLiteral("%1 click on LabApropos").arg(texteBouton(bouton)));
+        // Queued before the click: it runs inside the modal showing and closes the box.
+        QMetaObject::invokeMethod(
+            &d, [this] { dansLAPropos(); }, Qt::QueuedConnection);
+        clicSouris(t.LabApropos, t.LabApropos->rect().center(), bouton);
+        if (d.isVisible()) {
+            d.reject();
+            echec = entete() + QStringLiteral("the about box stayed open");
+        }
+    }
+
+    void dansLAPropos() {
+        if (!d.isVisible()) {
+            return;
+        }
+        ++aPropos;
+        note(QStringLiteral("about box shown"));
+        verifie();
+        // The clock goes on behind the modal box.
+        if (f.intervalleTemps() != 0 && chance(0.5)) {
+            tic();
+        }
+        // What does not close it.
+        switch (tirage(0, 4)) {
+        case 0:
+            note(QStringLiteral("arrow key"));
+            QTest::keyClick(d.windowHandle(), Qt::Key_Left);
+            break;
+        case 1:
+            note(QStringLiteral("right click on the picture"));
+            QTest::mouseClick(d.Image1, Qt::RightButton);
+            break;
+        case 2:
+            note(QStringLiteral("click on the frame's margin"));
+            QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, QPoint(3, 2));
+            break;
+        default:
+            break;
+        }
+        if (!d.isVisible() && echec.isEmpty()) {
+            echec = entete() + QStringLiteral("the about box closed too early");
+        }
+        // What closes it.
+        const Qt::Key touches[] = {Qt::Key_Space, Qt::Key_A, Qt::Key_Return, Qt::Key_Escape,
+                                   Qt::Key_Backspace};
+        if (chance(0.5)) {
+            const Qt::Key touche = touches[tirage(0, 4)];
+            note(QStringLiteral("key %1").arg(QKeySequence(touche).toString()));
+            QTest::keyClick(d.windowHandle(), touche);
+        } else {
+            note(QStringLiteral("click on the picture"));
+            QTest::mouseClick(d.Image1, Qt::LeftButton);
+        }
+        if (d.isVisible()) {
+            // Closed by force, or the modal showing would never return.
+            d.reject();
+            if (echec.isEmpty()) {
+                echec = entete() + QStringLiteral("the about box did not close");
+            }
+        }
+    }
+
+    void contact() {
+        const Qt::MouseButton bouton = boutonAuHasard();
+        note(QStringLiteral("%1 click on LabContact").arg(texteBouton(bouton)));
+        const int avant = navigateur.ouvertes;
+        clicSouris(t.LabContact, t.LabContact->rect().center(), bouton);
+        const int attendues = avant + (bouton == Qt::LeftButton);
+        if (navigateur.ouvertes != attendues) {
+            echec = entete() + QStringLiteral("%1 pages opened, %2 expected")
+                                   .arg(navigateur.ouvertes - avant)
+                                   .arg(attendues - avant);
+        }
+    }
+
+    // ---- Invariants ----
+
+    QString faute() const {
+        const Systeme& s = f.etat();
+        if (s.Champ < 1 || s.Champ > DernierePlanete) {
+            return QStringLiteral("Champ = %1").arg(s.Champ);
+        }
+        if (s.IndVitesse < 1 || s.IndVitesse > Systeme::NbVitesses) {
+            return QStringLiteral("IndVitesse = %1").arg(s.IndVitesse);
+        }
+        if (s.Pas != s.TabVitesse[s.IndVitesse]) {
+            return QStringLiteral("Pas = %1 at speed position %2").arg(s.Pas).arg(s.IndVitesse);
+        }
+        if (!s.DateCour.isValid() || s.DateCour < Calendrier::premierJour() ||
+            s.DateCour > Calendrier::dernierJour()) {
+            return QStringLiteral("DateCour = %1").arg(s.DateCour.toString(Qt::ISODate));
+        }
+        if (s.DateDebut.daysTo(s.DateCour) != s.Jours) {
+            return QStringLiteral("Jours = %1 but DateCour is %2 days after DateDebut")
+                .arg(s.Jours)
+                .arg(s.DateDebut.daysTo(s.DateCour));
+        }
+        const bool arreter = t.CmdStart->text() == QStringLiteral("Arrêter");
+        if (s.EnMarche != (f.intervalleTemps() != 0) || s.EnMarche != arreter) {
+            return QStringLiteral("EnMarche %1, timer interval %2, CmdStart \"%3\"")
+                .arg(s.EnMarche)
+                .arg(f.intervalleTemps())
+                .arg(t.CmdStart->text());
+        }
+        if (s.EnMarche && !(t.CmdTrace->isEnabled() && t.CmdDebut->isEnabled())) {
+            return QStringLiteral("running with CmdTrace or CmdDebut disabled");
+        }
+        if (!t.CmdDebut->isEnabled() && (s.EnMarche || s.Jours != 0)) {
+            return QStringLiteral("CmdDebut disabled away from the start date (Jours %1)")
+                .arg(s.Jours);
+        }
+        const QString vit =
+            s.EnMarche ? QString::number(s.astres[s.Champ].VitesseKm) : QStringLiteral("0");
+        if (t.LbVit->text() != vit) {
+            return QStringLiteral("LbVit \"%1\", expected \"%2\"").arg(t.LbVit->text(), vit);
+        }
+        if (t.LbTemps->text() != Calendrier::texteCourt(s.DateCour)) {
+            return QStringLiteral("LbTemps \"%1\" for %2")
+                .arg(t.LbTemps->text(), s.DateCour.toString(Qt::ISODate));
+        }
+        if (t.LbOrbite->text() != QStringLiteral("Champ orbital : ") + s.astres[s.Champ].Nom) {
+            return QStringLiteral("LbOrbite \"%1\" for field %2")
+                .arg(t.LbOrbite->text())
+                .arg(s.Champ);
+        }
+        if (t.LabCourse->text() !=
+            QStringLiteral("Distance parcourue par ") + s.astres[s.Champ].Nom) {
+            return QStringLiteral("LabCourse \"%1\" for field %2")
+                .arg(t.LabCourse->text())
+                .arg(s.Champ);
+        }
+        for (int i = 0; i < NbAstres; ++i) {
+            if (c.nom(i)->isVisibleTo(&c) && (s.EnMarche || !s.NomsOn || i < 1 || i > s.Champ)) {
+                return QStringLiteral("name %1 shown (running %2, names %3, field %4)")
+                    .arg(i)
+                    .arg(s.EnMarche)
+                    .arg(s.NomsOn)
+                    .arg(s.Champ);
+            }
+            const Astre& a = s.astres[i];
+            if (!std::isfinite(a.PosX) || !std::isfinite(a.PosY) || !std::isfinite(a.Angle)) {
+                return QStringLiteral("body %1 at (%2, %3), angle %4")
+                    .arg(i)
+                    .arg(a.PosX)
+                    .arg(a.PosY)
+                    .arg(a.Angle);
+            }
+        }
+        // The view drawn is the one of the current field.
+        const float echelle =
+            static_cast<float>(double(s.astres[s.Champ].RayonOrbite) * (s.Champ == 4 ? 1.3 : 1.1));
+        if (s.Echelle != echelle || c.ScaleWidth() != 2 * double(s.Echelle)) {
+            return QStringLiteral("scale %1 (drawing %2) for field %3")
+                .arg(s.Echelle)
+                .arg(c.ScaleWidth())
+                .arg(s.Champ);
+        }
+        for (int i = 0; i <= DernierePlanete; ++i) {
+            if (c.forme(i).Visible != (i <= s.Champ)) {
+                return QStringLiteral("disc %1 visible %2 in field %3")
+                    .arg(i)
+                    .arg(c.forme(i).Visible)
+                    .arg(s.Champ);
+            }
+        }
+        if (s.Champ > 2 && c.forme(Lune).Visible != s.LuneOn) {
+            return QStringLiteral("Moon visible %1 with LuneOn %2")
+                .arg(c.forme(Lune).Visible)
+                .arg(s.LuneOn);
+        }
+        if (t.CmdLune->isEnabled() != (s.Champ > 2)) {
+            return QStringLiteral("CmdLune enabled %1 in field %2")
+                .arg(t.CmdLune->isEnabled())
+                .arg(s.Champ);
+        }
+        const bool legendes =
+            t.CmdTrace->text().startsWith(s.TraceOn ? QStringLiteral("Suspendre")
+                                                    : QStringLiteral("Montrer")) &&
+            t.CmdLune->text() ==
+                (s.LuneOn ? QStringLiteral("Cacher la Lune") : QStringLiteral("Montrer la Lune")) &&
+            t.CmdAffNom->text().startsWith(s.NomsOn ? QStringLiteral("Masquer")
+                                                    : QStringLiteral("Afficher"));
+        if (!legendes) {
+            return QStringLiteral(
+                       "captions \"%1\", \"%2\", \"%3\" for traces %4, Moon %5, names %6")
+                .arg(t.CmdTrace->text(), t.CmdLune->text(), t.CmdAffNom->text())
+                .arg(s.TraceOn)
+                .arg(s.LuneOn)
+                .arg(s.NomsOn);
+        }
+        for (const auto& [g, geo] : {std::pair{t.CO, s.CO}, std::pair{t.Tp, s.Tp}}) {
+            const double centre = g->gaucheBouton() - g->gauchePiste() + g->largeurBouton() / 2;
+            if (centre < geo.XMin || centre > geo.XMax) {
+                return QStringLiteral("knob %1 centred at %2 twips, outside %3..%4")
+                    .arg(g->bouton()->objectName())
+                    .arg(centre)
+                    .arg(geo.XMin)
+                    .arg(geo.XMax);
+            }
+        }
+        // Layout: the drawing area is the square of the client height, the panel beside it.
+        const int h = f.height();
+        if (c.geometry() != QRect(0, 0, h, h) ||
+            t.pos() != QPoint(c.width() + Twips::enPixels(120), 0)) {
+            return QStringLiteral("window %1 x %2: drawing area at (%3, %4) %5 x %6, panel at "
+                                  "(%7, %8)")
+                .arg(f.width())
+                .arg(h)
+                .arg(c.x())
+                .arg(c.y())
+                .arg(c.width())
+                .arg(c.height())
+                .arg(t.x())
+                .arg(t.y());
+        }
+        const QSize image = (QSizeF(c.size()) * c.devicePixelRatioF()).toSize();
+        if (!c.size().isEmpty() && c.traces().size() != image) {
+            return QStringLiteral("trace image %1 x %2 for a drawing area of %3 x %4")
+                .arg(c.traces().width())
+                .arg(c.traces().height())
+                .arg(image.width())
+                .arg(image.height());
+        }
+        return {};
+    }
+
+    Sidrane& f;
+    Tablecom& t;
+    Cosmos& c;
+    Debut& d;
+    Navigateur& navigateur;
+    const quint32 graine;
+    std::mt19937 alea;
+    int etape = 0;
+    QString action;
+    QString echec;
+    Qt::MouseButtons tenus = Qt::NoButton;
+    PisteGlissiere* pisteTenue = nullptr;
+    int tics = 0;
+    int finsDuCalendrier = 0;
+    int aPropos = 0;
+};
+
+} // namespace
+
+class TestSinge : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void singe_data();
+    void singe();
+
+private:
+    Navigateur navigateur;
+    QTemporaryDir dossier;
+    QStringList messages;
+};
+
+void TestSinge::initTestCase() {
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &navigateur, "ouvre");
+    guetteLesPlantages();
+    gestionnairePrecedent = qInstallMessageHandler(surMessage);
+    QVERIFY(dossier.isValid());
+}
+
+void TestSinge::cleanupTestCase() {
+    qInstallMessageHandler(gestionnairePrecedent);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void TestSinge::singe_data() {
+    QTest::addColumn<QString>("donnees");
+    QTest::addColumn<quint32>("graine");
+    QTest::addColumn<int>("actions");
+
+    bool lue = false;
+    const quint32 graine = qEnvironmentVariable("SIDRANES_SINGE_GRAINE").toUInt(&lue);
+    const quint32 g = lue ? graine : GraineParDefaut;
+    const int n = qEnvironmentVariableIsSet("SIDRANES_SINGE_ACTIONS")
+                      ? qEnvironmentVariableIntValue("SIDRANES_SINGE_ACTIONS")
+                      : ActionsParDefaut;
+
+    // The shipped data moved to 9990, ten years before the calendar ends.
+    QFile livre(donneesLivrees());
+    QVERIFY(livre.open(QIODevice::ReadOnly));
+    QString texte = QString::fromLatin1(livre.readAll());
+    static const QRegularExpression date(QStringLiteral("\\n\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*(\\d+)"));
+    const QRegularExpressionMatch m = date.match(texte);
+    QVERIFY(m.hasMatch());
+    texte.replace(m.capturedStart(1), m.capturedLength(1), QStringLiteral("9990"));
+    QFile copie(dossier.filePath(QStringLiteral("sidranes.dat")));
+    QVERIFY(copie.open(QIODevice::WriteOnly));
+    copie.write(texte.toLatin1());
+    copie.close();
+
+    QTest::newRow("donnees livrees") << donneesLivrees() << g << n;
+    QTest::newRow("depart en 9990") << copie.fileName() << g + 1 << n;
+}
+
+void TestSinge::singe() {
+    QFETCH(QString, donnees);
+    QFETCH(quint32, graine);
+    QFETCH(int, actions);
+    auto f = ouvre(donnees);
+    QVERIFY(f);
+    messages.clear();
+    avertissements = &messages;
+    Singe singe(*f, navigateur, graine);
+    const QString echec = singe.lance(actions);
+    avertissements = nullptr;
+    qInfo().noquote() << singe.bilan();
+    QVERIFY2(echec.isEmpty(), qPrintable(echec));
+}
+
+QTEST_MAIN(TestSinge)
+#include "tst_singe.moc"
