@@ -11,7 +11,8 @@ namespace Demarrage {
 
 namespace {
 
-constexpr std::array<int32_t, Systeme::NbVitesses> Vitesses{1, 2, 3, 4, 6, 8, 10, 15, 20, 40, 60, 100};
+constexpr std::array<int32_t, Systeme::NbVitesses> Vitesses{1,  2,  3,  4,  6,  8,
+                                                            10, 15, 20, 40, 60, 100};
 
 [[noreturn]] void refuse(const QString& fichier, int i, const Astre& a, const QString& quoi) {
     throw ErreurDonnees(QStringLiteral("Fichier de données « %1 » : l'astre n° %2 (« %3 ») %4")

@@ -13,10 +13,10 @@ struct Systeme {
     static constexpr int NbVitesses = 12;
 
     Astres astres;
-    int32_t Champ = 3;  // outermost planet in view, 1..9
-    float Echelle = 0;  // half the side of the visible square, km
-    int32_t Jours = 0;  // days since DateDebut
-    int32_t Pas = 1;    // days per tick
+    int32_t Champ = 3;                                // outermost planet in view, 1..9
+    float Echelle = 0;                                // half the side of the visible square, km
+    int32_t Jours = 0;                                // days since DateDebut
+    int32_t Pas = 1;                                  // days per tick
     std::array<int32_t, NbVitesses + 1> TabVitesse{}; // used from index 1
     int32_t IndVitesse = 1;
     QDate DateDebut;

@@ -7,8 +7,8 @@ void LabelCliquable::mousePressEvent(QMouseEvent* event) {
 }
 
 void LabelCliquable::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clic = presse && event->button() == Qt::LeftButton &&
-                      rect().contains(event->position().toPoint());
+    const bool clic =
+        presse && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     presse = false;
     if (clic) {
         emit clicked();

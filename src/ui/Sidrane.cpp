@@ -198,8 +198,7 @@ void Sidrane::FixeEchelle(int champ) {
     if (s.EnMarche) {
         Tablecom_->LbVit->setText(QString::number(s.astres[champ].VitesseKm));
     }
-    Tablecom_->LabCourse->setText(QStringLiteral("Distance parcourue par ") +
-                                  s.astres[champ].Nom);
+    Tablecom_->LabCourse->setText(QStringLiteral("Distance parcourue par ") + s.astres[champ].Nom);
 }
 
 void Sidrane::tailleFormes(int champ) {
@@ -308,7 +307,8 @@ void Sidrane::ImTpControl_MouseDown(double x) {
     }
     x = ReglesGlissiere::borne(x, s.Tp);
     s.GlisseTp = true;
-    tp->setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, tp->gaucheFond(), tp->largeurBouton()));
+    tp->setGaucheBouton(
+        ReglesGlissiere::gaucheBoutonSous(x, tp->gaucheFond(), tp->largeurBouton()));
 }
 
 void Sidrane::ImTpControl_MouseMove(double x) {
@@ -339,7 +339,8 @@ void Sidrane::ImCoControl_MouseDown(double x) {
     }
     x = ReglesGlissiere::borne(x, s.CO);
     s.GlisseCO = true;
-    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
+    co->setGaucheBouton(
+        ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
 }
 
 void Sidrane::ImCoControl_MouseMove(double x) {
@@ -347,9 +348,10 @@ void Sidrane::ImCoControl_MouseMove(double x) {
     if (!(s.GlisseCO && ReglesGlissiere::dansLaCourse(x, s.CO))) {
         return;
     }
-    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
-    s.ChampGlisse = ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO,
-                                                  DernierePlanete);
+    co->setGaucheBouton(
+        ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
+    s.ChampGlisse =
+        ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO, DernierePlanete);
     if (s.ChampGlisse != s.Champ) {
         s.Champ = s.ChampGlisse;
         afficheChamp();
@@ -364,8 +366,8 @@ void Sidrane::ImCoControl_MouseUp() {
 
 void Sidrane::ImCoControl_Click() {
     const Glissiere* co = Tablecom_->CO;
-    s.Champ = ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO,
-                                            DernierePlanete);
+    s.Champ =
+        ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO, DernierePlanete);
     afficheChamp();
     ChangeChamp();
 }

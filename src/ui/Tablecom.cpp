@@ -47,11 +47,12 @@ Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
 
     CmdDebut = bouton("CmdDebut", QStringLiteral("Début"), {240, 720, 855, 375});
     CmdStart = bouton("CmdStart", QStringLiteral("Démarrer"), {1620, 720, 975, 375});
-    CmdTrace = bouton("CmdTrace", QStringLiteral("Montrer la trace des planètes"),
-                      {240, 1440, 2370, 375});
+    CmdTrace =
+        bouton("CmdTrace", QStringLiteral("Montrer la trace des planètes"), {240, 1440, 2370, 375});
     CmdCls = bouton("CmdCls", QStringLiteral("Effacer les traces"), {240, 1920, 2370, 375});
     CmdLune = bouton("CmdLune", QStringLiteral("Montrer la Lune"), {240, 2400, 2370, 375});
-    CmdAffNom = bouton("CmdAffNom", QStringLiteral("Afficher Noms planètes"), {240, 2880, 2370, 375});
+    CmdAffNom =
+        bouton("CmdAffNom", QStringLiteral("Afficher Noms planètes"), {240, 2880, 2370, 375});
     CmdAffNom->setToolTip(QStringLiteral("toto"));
     LbOrbite = afficheur("LbOrbite", QString(), {240, 3840, 2370, 255});
     LabDate = label<QLabel>("LabDate", QStringLiteral("Date"), {480, 5400, 495, 255});
@@ -110,10 +111,10 @@ void Tablecom::creeGlissieres() {
 }
 
 void Tablecom::creeLiens() {
-    LabApropos = label<LabelCliquable>("LabApropos", QStringLiteral("A propos de"),
-                                       {360, 8040, 1095, 255});
-    LabContact = label<LabelCliquable>("LabContact", QStringLiteral("Contact"),
-                                       {1680, 8040, 855, 255});
+    LabApropos =
+        label<LabelCliquable>("LabApropos", QStringLiteral("A propos de"), {360, 8040, 1095, 255});
+    LabContact =
+        label<LabelCliquable>("LabContact", QStringLiteral("Contact"), {1680, 8040, 855, 255});
     for (QLabel* lien : {static_cast<QLabel*>(LabApropos), static_cast<QLabel*>(LabContact)}) {
         lien->setFont(Polices::tahoma(8.25, true));
         colorie(lien, QPalette::WindowText, GrisFonce);

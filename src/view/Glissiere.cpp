@@ -14,8 +14,7 @@ QRect enPixels(const QRectF& twips) {
 
 } // namespace
 
-Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images,
-                     const Geometrie& g)
+Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images, const Geometrie& g)
     : QObject(panneau), ImControl(new PisteGlissiere(panneau)), ImBoule(new QLabel(panneau)),
       ImFondSl(new QLabel(panneau)), geoPiste(g.piste), geoBouton(g.bouton), geoFond(g.fond) {
     ImControl->setObjectName(QStringLiteral("Im%1Control").arg(nom));
