@@ -301,21 +301,14 @@ void Sidrane::CmdDebut_Click() {
 // ---- Speed slider ----
 
 void Sidrane::ImTpControl_MouseDown(double x) {
-    Glissiere* tp = Tablecom_->Tp;
-    if (!ReglesGlissiere::dansLesMarges(x, tp->largeurFond())) {
-        return;
+    if (Tablecom_->Tp->presse(x, s.Tp)) {
+        s.GlisseTp = true;
     }
-    x = ReglesGlissiere::borne(x, s.Tp);
-    s.GlisseTp = true;
-    tp->setGaucheBouton(
-        ReglesGlissiere::gaucheBoutonSous(x, tp->gaucheFond(), tp->largeurBouton()));
 }
 
 void Sidrane::ImTpControl_MouseMove(double x) {
-    Glissiere* tp = Tablecom_->Tp;
     if (s.GlisseTp && ReglesGlissiere::dansLaCourse(x, s.Tp)) {
-        tp->setGaucheBouton(
-            ReglesGlissiere::gaucheBoutonSous(x, tp->gaucheFond(), tp->largeurBouton()));
+        Tablecom_->Tp->centreBoutonSur(x);
     }
 }
 
@@ -324,34 +317,24 @@ void Sidrane::ImTpControl_MouseUp() {
 }
 
 void Sidrane::ImTpControl_Click() {
-    const Glissiere* tp = Tablecom_->Tp;
-    s.IndVitesse = ReglesGlissiere::cranDuBouton(tp->gaucheBouton(), tp->gauchePiste(), s.Tp,
-                                                 Systeme::NbVitesses);
+    s.IndVitesse = Tablecom_->Tp->cranDuBouton(s.Tp, Systeme::NbVitesses);
     s.Pas = s.TabVitesse[s.IndVitesse];
 }
 
 // ---- Orbital field slider ----
 
 void Sidrane::ImCoControl_MouseDown(double x) {
-    Glissiere* co = Tablecom_->CO;
-    if (!ReglesGlissiere::dansLesMarges(x, co->largeurFond())) {
-        return;
+    if (Tablecom_->CO->presse(x, s.CO)) {
+        s.GlisseCO = true;
     }
-    x = ReglesGlissiere::borne(x, s.CO);
-    s.GlisseCO = true;
-    co->setGaucheBouton(
-        ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
 }
 
 void Sidrane::ImCoControl_MouseMove(double x) {
-    Glissiere* co = Tablecom_->CO;
     if (!(s.GlisseCO && ReglesGlissiere::dansLaCourse(x, s.CO))) {
         return;
     }
-    co->setGaucheBouton(
-        ReglesGlissiere::gaucheBoutonSous(x, co->gaucheFond(), co->largeurBouton()));
-    s.ChampGlisse =
-        ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO, DernierePlanete);
+    Tablecom_->CO->centreBoutonSur(x);
+    s.ChampGlisse = Tablecom_->CO->cranDuBouton(s.CO, DernierePlanete);
     if (s.ChampGlisse != s.Champ) {
         s.Champ = s.ChampGlisse;
         afficheChamp();
@@ -365,9 +348,7 @@ void Sidrane::ImCoControl_MouseUp() {
 }
 
 void Sidrane::ImCoControl_Click() {
-    const Glissiere* co = Tablecom_->CO;
-    s.Champ =
-        ReglesGlissiere::cranDuBouton(co->gaucheBouton(), co->gauchePiste(), s.CO, DernierePlanete);
+    s.Champ = Tablecom_->CO->cranDuBouton(s.CO, DernierePlanete);
     afficheChamp();
     ChangeChamp();
 }

@@ -40,3 +40,19 @@ void Glissiere::setGaucheBouton(double gauche) {
     geoBouton.moveLeft(gauche);
     ImBoule->move(Twips::enPixels(gauche), ImBoule->y());
 }
+
+void Glissiere::centreBoutonSur(double x) {
+    setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, gaucheFond(), largeurBouton()));
+}
+
+int Glissiere::cranDuBouton(const ReglesGlissiere::Geometrie& g, int nbCrans) const {
+    return ReglesGlissiere::cranDuBouton(gaucheBouton(), gauchePiste(), g, nbCrans);
+}
+
+bool Glissiere::presse(double x, const ReglesGlissiere::Geometrie& g) {
+    if (!ReglesGlissiere::dansLesMarges(x, largeurFond())) {
+        return false;
+    }
+    centreBoutonSur(ReglesGlissiere::borne(x, g));
+    return true;
+}

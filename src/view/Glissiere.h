@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReglesGlissiere.h"
+
 #include <QObject>
 #include <QRectF>
 
@@ -38,6 +40,14 @@ public:
     double largeurBouton() const { return geoBouton.width(); }
     double gaucheBouton() const { return geoBouton.left(); }
     void setGaucheBouton(double gauche);
+
+    // Centres the knob on x (twips from the track's left edge).
+    void centreBoutonSur(double x);
+    // The notch the knob stands in, 1..nbCrans.
+    int cranDuBouton(const ReglesGlissiere::Geometrie& g, int nbCrans) const;
+    // A press at x: inside the dead margins it centres the knob on x held to its
+    // travel and returns true (a drag starts); outside it does nothing.
+    bool presse(double x, const ReglesGlissiere::Geometrie& g);
 
 private:
     PisteGlissiere* ImControl;
