@@ -114,7 +114,11 @@ QString elargitAnnee(QStringView format) {
 }
 
 QString texteCourt(const QDate& date, const QLocale& locale) {
-    return locale.toString(date, elargitAnnee(locale.dateFormat(QLocale::ShortFormat)));
+    return locale.toString(date, formatCourt(locale));
+}
+
+QString formatCourt(const QLocale& locale) {
+    return elargitAnnee(locale.dateFormat(QLocale::ShortFormat));
 }
 
 } // namespace Calendrier

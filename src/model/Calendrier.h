@@ -25,6 +25,8 @@ std::optional<QDate> ajouteJours(const QDate& date, int64_t jours);
 // The locale's short date format, with a two-digit year widened to four digits:
 // the simulation spans thousands of years and "01/01/25" cannot tell 2025 from 9925.
 QString texteCourt(const QDate& date, const QLocale& locale = QLocale::system());
+// That format itself, for callers that show many dates.
+QString formatCourt(const QLocale& locale = QLocale::system());
 
 // A date format with every two-letter year field ("yy", not part of a longer run of y)
 // made "yyyy"; quoted literal text ('...', with '' for a quote) is left alone.

@@ -29,7 +29,9 @@ const QString AfficherNoms = QStringLiteral("Afficher noms planètes");
 
 } // namespace
 
-Sidrane::Sidrane(const QString& chemin) : cheminDonnees(chemin) {
+Sidrane::Sidrane(const QString& chemin)
+    : cheminDonnees(chemin), locale(QLocale::system()),
+      formatDate(Calendrier::formatCourt(locale)) {
     chargeRessources();
     setObjectName(QStringLiteral("Sidrane"));
     setWindowTitle(QStringLiteral("Sidranes 1.0"));
@@ -167,7 +169,7 @@ void Sidrane::afficheChamp() {
 }
 
 void Sidrane::afficheDate(const QDate& date) {
-    Tablecom_->LbTemps->setText(Calendrier::texteCourt(date));
+    Tablecom_->LbTemps->setText(locale.toString(date, formatDate));
 }
 
 void Sidrane::resizeEvent(QResizeEvent*) {

@@ -2,6 +2,7 @@
 
 #include "Systeme.h"
 
+#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -83,6 +84,9 @@ private:
     Cosmos* Cosmos_;
     Tablecom* Tablecom_;
     QTimer temps;
+    // The date is shown at every tick: the locale's format is looked up once.
+    QLocale locale;
+    QString formatDate;
     // The splash and about box: a top-level window of its own, alive for the whole run.
     std::unique_ptr<Debut> Debut_;
 };

@@ -26,6 +26,10 @@ Cosmos::Cosmos(QWidget* parent) : QWidget(parent) {
     reference = image;
 }
 
+Cosmos::~Cosmos() {
+    fermePeintres();
+}
+
 void Cosmos::setScale(double x1, double y1, double x2, double y2) {
     echelle = QRectF(x1, y1, x2 - x1, y2 - y1);
     echelleUtilisateur = true;
@@ -105,6 +109,7 @@ void Cosmos::deplaceForme(int astre, float gauche, float haut) {
 }
 
 void Cosmos::Cls() {
+    fermePeintres();
     image.fill(Qt::black);
     reference = image;
     referenceVierge = true;
@@ -118,25 +123,53 @@ void Cosmos::Circle(double x, double y, double rayon, const QColor& couleur) {
     if (!std::isfinite(centre.x()) || !std::isfinite(centre.y()) || !std::isfinite(rx)) {
         return;
     }
-    traceCercle(image, centre, rx, ry, couleur);
+    ouvrePeintres();
+    traceCercle(*peintreImage, centre, rx, ry, couleur);
     const double fx =
         reference.deviceIndependentSize().width() / image.deviceIndependentSize().width();
     const double fy =
         reference.deviceIndependentSize().height() / image.deviceIndependentSize().height();
-    traceCercle(reference, QPointF(centre.x() * fx, centre.y() * fy), rx * fx, ry * fy, couleur);
+    traceCercle(*peintreReference, QPointF(centre.x() * fx, centre.y() * fy), rx * fx, ry * fy,
+                couleur);
     referenceVierge = false;
+    if (!enPassage) {
+        fermePeintres();
+    }
     update(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry)
                .toAlignedRect()
                .adjusted(-2, -2, 2, 2));
 }
 
-void Cosmos::traceCercle(QImage& cible, const QPointF& centre, double rx, double ry,
+void Cosmos::traceCercle(QPainter& peintre, const QPointF& centre, double rx, double ry,
                          const QColor& couleur) const {
-    QPainter p(&cible);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(couleur, 1));
-    p.setBrush(remplissagePlein ? QBrush(couleurRemplissage) : Qt::NoBrush);
-    p.drawEllipse(centre, rx, ry);
+    peintre.setPen(QPen(couleur, 1));
+    peintre.setBrush(remplissagePlein ? QBrush(couleurRemplissage) : Qt::NoBrush);
+    peintre.drawEllipse(centre, rx, ry);
+}
+
+// Opening a painter costs more than a small circle: a pass keeps them open.
+void Cosmos::ouvrePeintres() {
+    if (peintreImage) {
+        return;
+    }
+    peintreImage = std::make_unique<QPainter>(&image);
+    peintreReference = std::make_unique<QPainter>(&reference);
+    peintreImage->setRenderHint(QPainter::Antialiasing);
+    peintreReference->setRenderHint(QPainter::Antialiasing);
+}
+
+void Cosmos::fermePeintres() {
+    peintreImage.reset();
+    peintreReference.reset();
+}
+
+void Cosmos::commencePassage() {
+    enPassage = true;
+}
+
+void Cosmos::terminePassage() {
+    enPassage = false;
+    fermePeintres();
 }
 
 void Cosmos::cercle(float x, float y, float rayon, int32_t couleur) {
@@ -160,6 +193,7 @@ void Cosmos::placeEtiquette(int i) {
 }
 
 void Cosmos::paintEvent(QPaintEvent* event) {
+    fermePeintres();
     QPainter p(this);
     const QRect zone = event->rect();
     const qreal dpr = image.devicePixelRatio();
@@ -182,6 +216,7 @@ void Cosmos::resizeEvent(QResizeEvent*) {
 }
 
 void Cosmos::redimensionneImage() {
+    fermePeintres();
     // A minimised window has no area: keep the traces as they are until it comes back.
     if (width() <= 0 || height() <= 0) {
         return;

@@ -9,8 +9,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
+class QPainter;
 
 // The black drawing area where the Sun, the planets and the Moon move.
 //
@@ -30,6 +32,7 @@ class Cosmos : public QWidget, public SurfaceAstres {
 
 public:
     explicit Cosmos(QWidget* parent = nullptr);
+    ~Cosmos() override;
 
     // User scale with upper-left corner (x1, y1) and lower-right corner (x2, y2).
     void setScale(double x1, double y1, double x2, double y2);
@@ -56,6 +59,8 @@ public:
     QLabel* nom(int i) const { return etiquettes[i]; }
     QPointF positionNom(int i) const { return positionsNoms[i]; }
 
+    void commencePassage() override;
+    void terminePassage() override;
     void deplaceForme(int astre, float gauche, float haut) override;
     void cercle(float x, float y, float rayon, int32_t couleur) override;
     void montreNom(int astre, bool visible) override;
@@ -74,7 +79,9 @@ private:
     void redimensionneImage();
     void modifieForme(int i, const std::function<void(Forme&)>& changement);
     void placeEtiquette(int i);
-    void traceCercle(QImage& cible, const QPointF& centre, double rx, double ry,
+    void ouvrePeintres();
+    void fermePeintres();
+    void traceCercle(QPainter& peintre, const QPointF& centre, double rx, double ry,
                      const QColor& couleur) const;
     QRect zoneAPeindre(int i) const;
 
@@ -84,6 +91,10 @@ private:
     QImage image;
     QImage reference;            // the traces at the resolution of the last clearing
     bool referenceVierge = true; // nothing drawn since: a resize may change its resolution
+    // Open on both images from the first trace circle of a placement pass to its end.
+    std::unique_ptr<QPainter> peintreImage;
+    std::unique_ptr<QPainter> peintreReference;
+    bool enPassage = false;
     bool remplissagePlein = true;
     QColor couleurRemplissage{255, 255, 0};
     std::array<Forme, NbAstres> formes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QRectF>
 
 class QPainter;
@@ -21,6 +22,17 @@ public:
     QColor FillColor;
     bool FillSolid = true;
 
-    // Paints the disc into `pixels`, the rectangle it covers on the device.
+    // Paints the disc into `pixels`, the rectangle it covers on the device, snapped
+    // to whole pixels. The antialiased disc is drawn once and kept until its size or
+    // colours change: every tick moves it, and copying is far cheaper than drawing.
     void peint(QPainter* p, const QRectF& pixels) const;
+
+private:
+    void dessine(const QSizeF& taille, qreal dpr) const;
+
+    mutable QImage image;
+    mutable QSizeF tailleImage;
+    mutable QColor bordImage;
+    mutable QColor fondImage;
+    mutable bool pleinImage = true;
 };
