@@ -2,7 +2,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan deps build bench fuzz images clean
+.PHONY: run test test-asan deps build bench fuzz images package clean
 
 run: build
 	./$(BUILD)/sidranes
@@ -30,6 +30,10 @@ bench: build
 
 fuzz: deps
 	sh scripts/fuzz $(or $(SECONDS),120)
+
+# A Debian package that installs the program in the desktop's menu.
+package: build
+	cd $(BUILD) && cpack
 
 # Draws the pictures under src/ui/assets again.
 images: deps
