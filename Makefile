@@ -28,7 +28,8 @@ build: deps $(BUILD)/build.ninja
 bench: build
 	sh bench/run-all
 
-fuzz: deps
+fuzz:
+	@sh scripts/install-deps clang libclang-rt-14-dev
 	sh scripts/fuzz $(or $(SECONDS),120)
 
 # A Debian package that installs the program in the desktop's menu.
