@@ -4,7 +4,9 @@ JOBS ?= $(shell nproc)
 
 .PHONY: run test test-asan deps build bench fuzz images package clean
 
-run: build
+# Only the program and its data file: the tests and benchmarks wait for `make test`.
+run: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target sidranes -j $(JOBS)
 	./$(BUILD)/sidranes
 
 test: build
