@@ -1,5 +1,6 @@
 #include "Sidrane.h"
 
+#include "Accessibilite.h"
 #include "Calendrier.h"
 #include "Contact.h"
 #include "Cosmos.h"
@@ -33,6 +34,7 @@ Sidrane::Sidrane(const QString& chemin)
     : cheminDonnees(chemin), locale(QLocale::system()),
       formatDate(Calendrier::formatCourt(locale)) {
     chargeRessources();
+    Accessibilite::installe();
     setObjectName(QStringLiteral("Sidrane"));
     setWindowTitle(QStringLiteral("Sidranes 1.0"));
     QIcon icone(QStringLiteral(":/icone.png"));
@@ -76,6 +78,9 @@ void Sidrane::creeControles() {
     setTabOrder(t->CmdDebut, t->CmdTrace);
     setTabOrder(t->CmdTrace, t->CmdCls);
     setTabOrder(t->CmdCls, t->CmdLune);
+    // Beyond the designed order: the sliders, then the links, for the keyboard alone.
+    setTabOrder(t->CmdLune, t->CO->piste());
+    setTabOrder(t->CO->piste(), t->Tp->piste());
 }
 
 void Sidrane::relieControles() {
@@ -162,6 +167,22 @@ void Sidrane::initGlissieres() {
     s.Tp = ReglesGlissiere::geometrie(tp->largeurBouton(), tp->largeurFond(), Systeme::NbVitesses);
     tp->setGaucheBouton(
         ReglesGlissiere::gaucheBoutonAuCran(tp->gauchePiste(), s.IndVitesse, s.Tp.Cran));
+    annonceCrans();
+}
+
+void Sidrane::annonceCrans() {
+    QStringList champs;
+    for (int k = 1; k <= DernierePlanete; ++k) {
+        champs << QStringLiteral("Champ orbital : ") + s.astres[k].Nom;
+    }
+    Tablecom_->CO->setCrans(s.CO, champs);
+    QStringList vitesses;
+    for (int k = 1; k <= Systeme::NbVitesses; ++k) {
+        const int pas = s.TabVitesse[k];
+        vitesses << (pas == 1 ? QStringLiteral("Vitesse : 1 jour par pas")
+                              : QStringLiteral("Vitesse : %1 jours par pas").arg(pas));
+    }
+    Tablecom_->Tp->setCrans(s.Tp, vitesses);
 }
 
 void Sidrane::afficheChamp() {

@@ -67,6 +67,8 @@ private:
     void InitSysteme();
     void initFormesEtNoms();
     void initGlissieres();
+    // The notches' spoken texts, for the keyboard and screen readers.
+    void annonceCrans();
     void FixeEchelle(int champ);
     void tailleFormes(int champ);
     void ChangeChamp();

@@ -3,8 +3,10 @@
 #include "PisteGlissiere.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -15,7 +17,7 @@ QRect enPixels(const QRectF& twips) {
 } // namespace
 
 Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images, const Geometrie& g)
-    : QObject(panneau), ImControl(new PisteGlissiere(panneau)), ImBoule(new QLabel(panneau)),
+    : QObject(panneau), ImControl(new PisteGlissiere(panneau, this)), ImBoule(new QLabel(panneau)),
       ImFondSl(new QLabel(panneau)), geoPiste(g.piste), geoBouton(g.bouton), geoFond(g.fond) {
     ImControl->setObjectName(QStringLiteral("Im%1Control").arg(nom));
     ImBoule->setObjectName(QStringLiteral("ImBoule%1").arg(nom));
@@ -37,8 +39,14 @@ Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images,
 }
 
 void Glissiere::setGaucheBouton(double gauche) {
+    const int avant = cran();
     geoBouton.moveLeft(gauche);
     ImBoule->move(Twips::enPixels(gauche), ImBoule->y());
+    if (cran() != avant) {
+        // Screen readers speak the new notch whoever moved the knob: mouse or keys.
+        QAccessibleValueChangeEvent annonce(ImControl, cran());
+        QAccessible::updateAccessibility(&annonce);
+    }
 }
 
 void Glissiere::centreBoutonSur(double x) {
@@ -55,4 +63,54 @@ bool Glissiere::presse(double x, const ReglesGlissiere::Geometrie& g) {
     }
     centreBoutonSur(ReglesGlissiere::borne(x, g));
     return true;
+}
+
+void Glissiere::setCrans(const ReglesGlissiere::Geometrie& g, const QStringList& textes) {
+    crans = g;
+    textesCrans = textes;
+}
+
+QString Glissiere::texteCran() const {
+    return cran() > 0 ? textesCrans.at(cran() - 1) : QString();
+}
+
+double Glissiere::milieuDuCran(int k) const {
+    const double gauche = ReglesGlissiere::gaucheBoutonAuCran(gauchePiste(), k, crans.Cran);
+    return gauche - gaucheFond() + largeurBouton() / 2;
+}
+
+void Glissiere::choisitCran(int k) {
+    if (nbCrans() == 0) {
+        return;
+    }
+    const double x = milieuDuCran(std::clamp(k, 1, nbCrans()));
+    // Another click where the knob stands would only redraw (and erase the traces).
+    if (gaucheBouton() == ReglesGlissiere::gaucheBoutonSous(x, gaucheFond(), largeurBouton())) {
+        return;
+    }
+    ImControl->cliqueEn(x);
+}
+
+bool Glissiere::touche(int cle) {
+    if (nbCrans() == 0) {
+        return false;
+    }
+    switch (cle) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        choisitCran(cran() - 1);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        choisitCran(cran() + 1);
+        return true;
+    case Qt::Key_Home:
+        choisitCran(1);
+        return true;
+    case Qt::Key_End:
+        choisitCran(nbCrans());
+        return true;
+    default:
+        return false;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QRectF>
+#include <QStringList>
 
 class QLabel;
 class QPixmap;
@@ -49,6 +50,22 @@ public:
     // travel and returns true (a drag starts); outside it does nothing.
     bool presse(double x, const ReglesGlissiere::Geometrie& g);
 
+    // The notches for the keyboard and for screen readers: their geometry and the
+    // text spoken for each (textes[k - 1] for notch k). Until then keys are ignored.
+    void setCrans(const ReglesGlissiere::Geometrie& g, const QStringList& textes);
+    int nbCrans() const { return static_cast<int>(textesCrans.size()); }
+    // The notch the knob stands in; 0 until the notches are known.
+    int cran() const { return nbCrans() > 0 ? cranDuBouton(crans, nbCrans()) : 0; }
+    QString texteCran() const;
+    // The pointer x (twips from the track's left edge) that centres the knob in the
+    // middle of notch k, where start-up places it.
+    double milieuDuCran(int k) const;
+    // Acts as a click on the track in the middle of notch k (held to 1..nbCrans),
+    // through the track's own mouse signals; nothing when the knob already stands there.
+    void choisitCran(int k);
+    // Left/Down, Right/Up: one notch; Home, End: the ends. False for any other key.
+    bool touche(int cle);
+
 private:
     PisteGlissiere* ImControl;
     QLabel* ImBoule;
@@ -56,4 +73,6 @@ private:
     QRectF geoPiste;
     QRectF geoBouton;
     QRectF geoFond;
+    ReglesGlissiere::Geometrie crans{};
+    QStringList textesCrans;
 };

@@ -1,11 +1,23 @@
 #include "PisteGlissiere.h"
 
+#include "Glissiere.h"
+#include "MarqueFocus.h"
 #include "Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
-PisteGlissiere::PisteGlissiere(QWidget* parent) : QWidget(parent) {
+PisteGlissiere::PisteGlissiere(QWidget* parent, Glissiere* glissiere)
+    : QWidget(parent), glissiere_(glissiere) {
     setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PisteGlissiere::cliqueEn(double x) {
+    emit MouseDown(x);
+    emit MouseUp(x);
+    emit Click();
 }
 
 void PisteGlissiere::mousePressEvent(QMouseEvent* event) {
@@ -26,5 +38,18 @@ void PisteGlissiere::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(Twips::depuisPixels(event->position().x()));
     if (dessus && event->buttons() == Qt::NoButton) {
         emit Click();
+    }
+}
+
+void PisteGlissiere::keyPressEvent(QKeyEvent* event) {
+    if (!glissiere_->touche(event->key())) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PisteGlissiere::paintEvent(QPaintEvent*) {
+    if (hasFocus()) {
+        QPainter p(this);
+        MarqueFocus::dessine(p, rect(), MarqueFocus::surSable());
     }
 }

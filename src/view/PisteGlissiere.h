@@ -2,13 +2,20 @@
 
 #include <QWidget>
 
+class Glissiere;
+
 // The transparent strip laid over a slider that receives every mouse event over it.
 // Positions are reported in twips from its left edge; any mouse button counts.
+// It is also the slider's keyboard focus stop: keys become clicks on it.
 class PisteGlissiere : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PisteGlissiere(QWidget* parent);
+    PisteGlissiere(QWidget* parent, Glissiere* glissiere);
+
+    Glissiere* glissiere() const { return glissiere_; }
+    // A press and a release at x, as the mouse makes them.
+    void cliqueEn(double x);
 
 signals:
     void MouseDown(double x);
@@ -21,7 +28,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    Glissiere* glissiere_;
     bool presse = false;
 };

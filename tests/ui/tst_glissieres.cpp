@@ -1,6 +1,9 @@
-// The two sliders driven with the mouse on their tracks: the orbital field and the speed.
+// The two sliders driven with the mouse on their tracks, with the keys and through
+// their accessible value: the orbital field and the speed.
 
 #include "AideFenetre.h"
+
+#include <QAccessible>
 
 using namespace AideFenetre;
 
@@ -18,6 +21,9 @@ private slots:
     void clicChoisitLaVitesse();
     void glisserHorsDeLaPisteNePrendPasLaVitesse();
     void glisserAuDelaDeLaCourseLaisseLeBouton();
+    void toucheAgitCommeUnClicAuMilieuDuCran_data();
+    void toucheAgitCommeUnClicAuMilieuDuCran();
+    void valeurAccessibleChoisitLeCran();
 };
 
 namespace {
@@ -203,6 +209,93 @@ void TestGlissieres::glisserAuDelaDeLaCourseLaisseLeBouton() {
     glisse(piste, 3);
     relache(piste, 3);
     QCOMPARE(f->etat().Pas, 4);
+}
+
+void TestGlissieres::toucheAgitCommeUnClicAuMilieuDuCran_data() {
+    QTest::addColumn<QString>("glissiere");
+    QTest::addColumn<QList<int>>("touches");
+    QTest::addColumn<int>("cran");
+    QTest::addColumn<QString>("journal");
+    QTest::addColumn<QString>("texte");
+    using L = QList<int>;
+    // The field starts in notch 3 (the Earth), the speed in notch 1 (1 day per tick).
+    QTest::newRow("champ droite") << "CO" << L{Qt::Key_Right} << 4 << "D3 U3* C4*"
+                                  << "Mars";
+    QTest::newRow("champ haut") << "CO" << L{Qt::Key_Up} << 4 << "D3 U3* C4*"
+                                << "Mars";
+    QTest::newRow("champ gauche") << "CO" << L{Qt::Key_Left} << 2 << "D3 U3* C2*"
+                                  << "Vénus";
+    QTest::newRow("champ bas") << "CO" << L{Qt::Key_Down} << 2 << "D3 U3* C2*"
+                               << "Vénus";
+    QTest::newRow("champ debut") << "CO" << L{Qt::Key_Home} << 1 << "D3 U3* C1*"
+                                 << "Mercure";
+    // At an end a further key leaves the traces: no click where the knob already is.
+    QTest::newRow("champ fin et au-dela")
+        << "CO" << L{Qt::Key_End, Qt::Key_Right} << 9 << "D3 U3* C9*"
+        << "Pluton";
+    QTest::newRow("champ autre touche") << "CO" << L{Qt::Key_A} << 3 << ""
+                                        << "Terre";
+    // The speed never redraws the view.
+    QTest::newRow("vitesse droite") << "Tp" << L{Qt::Key_Right} << 2 << "D3 U3 C3"
+                                    << "Vitesse : 2 jours par pas";
+    QTest::newRow("vitesse aller retour")
+        << "Tp" << L{Qt::Key_Right, Qt::Key_Left} << 1 << "D3 U3 C3 D3 U3 C3"
+        << "Vitesse : 1 jour par pas";
+    QTest::newRow("vitesse debut") << "Tp" << L{Qt::Key_Home} << 1 << ""
+                                   << "Vitesse : 1 jour par pas";
+    QTest::newRow("vitesse fin gauche")
+        << "Tp" << L{Qt::Key_End, Qt::Key_Left} << 11 << "D3 U3 C3 D3 U3 C3"
+        << "Vitesse : 60 jours par pas";
+}
+
+void TestGlissieres::toucheAgitCommeUnClicAuMilieuDuCran() {
+    QFETCH(QString, glissiere);
+    QFETCH(QList<int>, touches);
+    QFETCH(int, cran);
+    QFETCH(QString, journal);
+    QFETCH(QString, texte);
+    auto f = ouvre();
+    QVERIFY(f);
+    const bool champ = glissiere == QLatin1String("CO");
+    Glissiere* g = champ ? f->tablecom()->CO : f->tablecom()->Tp;
+    Espion espion(*f, g->piste());
+    for (int cle : touches) {
+        QTest::keyClick(g->piste(), Qt::Key(cle));
+    }
+    QCOMPARE(espion.journal(), journal);
+    // The knob stands where start-up places it for that notch.
+    const int largeur = champ ? CranCO : CranTp;
+    QCOMPARE(g->gaucheBouton(), 240 + 75 + (cran - 0.5) * largeur);
+    const Systeme& s = f->etat();
+    if (champ) {
+        QCOMPARE(s.Champ, cran);
+        QCOMPARE(f->tablecom()->LbOrbite->text(), "Champ orbital : " + texte);
+        QCOMPARE(s.Echelle,
+                 static_cast<float>(double(s.astres[cran].RayonOrbite) * (cran == 4 ? 1.3 : 1.1)));
+        texte = f->tablecom()->LbOrbite->text();
+    } else {
+        QCOMPARE(s.IndVitesse, cran);
+        QCOMPARE(s.Pas, s.TabVitesse[cran]);
+    }
+    QVERIFY(!s.GlisseCO && !s.GlisseTp);
+    QAccessibleInterface* acces = QAccessible::queryAccessibleInterface(g->piste());
+    QCOMPARE(acces->role(), QAccessible::Slider);
+    QCOMPARE(acces->valueInterface()->currentValue().toInt(), cran);
+    QCOMPARE(acces->valueInterface()->minimumValue().toInt(), 1);
+    QCOMPARE(acces->valueInterface()->maximumValue().toInt(), champ ? 9 : 12);
+    QCOMPARE(acces->valueInterface()->minimumStepSize().toInt(), 1);
+    QCOMPARE(acces->text(QAccessible::Value), texte);
+}
+
+void TestGlissieres::valeurAccessibleChoisitLeCran() {
+    auto f = ouvre();
+    QVERIFY(f);
+    Espion espion(*f, pisteCO(*f));
+    QAccessible::queryAccessibleInterface(pisteCO(*f))->valueInterface()->setCurrentValue(7);
+    QCOMPARE(espion.journal(), QStringLiteral("D3 U3* C7*"));
+    QCOMPARE(f->tablecom()->LbOrbite->text(), QStringLiteral("Champ orbital : Uranus"));
+    QAccessible::queryAccessibleInterface(pisteTp(*f))->valueInterface()->setCurrentValue(99);
+    QCOMPARE(f->etat().Pas, 100);
 }
 
 QTEST_MAIN(TestGlissieres)

@@ -1,0 +1,10 @@
+#pragma once
+
+// What the program tells screen readers beyond what Qt's widgets say by themselves:
+// the sliders' values.
+namespace Accessibilite {
+
+// Installs the program's accessible interfaces; once per run, later calls do nothing.
+void installe();
+
+} // namespace Accessibilite

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRect>
+
+// The keyboard focus mark shared by every focus stop of the main window: a frame
+// two pixels wide along the inside of the control's edge, in a colour that stands
+// out from the control's background.
+namespace MarqueFocus {
+
+constexpr int Epaisseur = 2;
+
+// On the sand panel, its buttons and the slider backgrounds.
+inline QColor surSable() {
+    return QColor(0, 0, 192);
+}
+
+// On the black drawing area.
+inline QColor surNoir() {
+    return QColor(255, 128, 0);
+}
+
+inline void dessine(QPainter& p, const QRect& bord, const QColor& couleur) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen crayon(couleur, Epaisseur);
+    crayon.setJoinStyle(Qt::MiterJoin);
+    p.setPen(crayon);
+    p.setBrush(Qt::NoBrush);
+    // The pen straddles the path: half a width inside keeps both pixels within `bord`.
+    const double d = Epaisseur / 2.0;
+    p.drawRect(QRectF(bord).adjusted(d, d, -d, -d));
+    p.restore();
+}
+
+} // namespace MarqueFocus
