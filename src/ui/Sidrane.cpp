@@ -13,6 +13,7 @@
 #include "PisteGlissiere.h"
 #include "Placement.h"
 #include "Ressources.h"
+#include "SurveillanceEcran.h"
 #include "Tablecom.h"
 #include "Twips.h"
 
@@ -117,6 +118,8 @@ void Sidrane::Form_Load() {
 void Sidrane::demarre() {
     lit();
     InitSysteme();
+    // Small screens: the window opens inside the work area rather than past its edges.
+    SurveillanceEcran::appliqueAuPremierAffichage(this);
     show();
     s.DateCour = s.DateDebut;
     ChangeChamp();

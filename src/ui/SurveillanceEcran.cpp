@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QExposeEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -15,7 +16,36 @@ Affichage::Cadre enTwips(const QRect& r) {
             float(Twips::depuisPixels(r.width())), float(Twips::depuisPixels(r.height()))};
 }
 
+// Applies the rule once, at the first exposure of a window, then goes away.
+class PremierAffichage : public QObject {
+public:
+    explicit PremierAffichage(QWidget* fenetre) : QObject(fenetre), fenetre(fenetre) {
+        fenetre->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Expose && fenetre->windowHandle()->isExposed()) {
+            objet->removeEventFilter(this);
+            SurveillanceEcran::applique(fenetre);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* fenetre;
+};
+
 } // namespace
+
+void SurveillanceEcran::appliqueAuPremierAffichage(QWidget* fenetre) {
+    const QSize zone = fenetre->screen()->availableGeometry().size();
+    fenetre->resize(fenetre->size().boundedTo(zone));
+    // The native window exists from here on, so its first exposure cannot be missed.
+    fenetre->winId();
+    new PremierAffichage(fenetre);
+}
 
 SurveillanceEcran::SurveillanceEcran(QObject* parent) : QObject(parent) {
     connect(qApp, &QGuiApplication::screenAdded, this, [this](QScreen* ecran) {
@@ -68,9 +98,12 @@ void SurveillanceEcran::applique(QWidget* fenetre) {
     if (apres == avant) {
         return;
     }
-    // Outer position, client size: the border and title bar keep their thickness.
-    const QSize bordures = exterieur.size() - fenetre->size();
-    fenetre->move(Twips::enPixels(apres.gauche), Twips::enPixels(apres.haut));
-    fenetre->resize(Twips::enPixels(apres.largeur) - bordures.width(),
-                    Twips::enPixels(apres.hauteur) - bordures.height());
+    // The border and title bar keep their thickness. One request for place and size:
+    // a window manager still busy placing a new window may drop the second of two.
+    const QRect client = fenetre->geometry();
+    const QMargins bordures(client.left() - exterieur.left(), client.top() - exterieur.top(),
+                            exterieur.right() - client.right(),
+                            exterieur.bottom() - client.bottom());
+    fenetre->setGeometry(Twips::rectPixels(apres.gauche, apres.haut, apres.largeur, apres.hauteur)
+                             .marginsRemoved(bordures));
 }
