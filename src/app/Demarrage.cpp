@@ -2,7 +2,6 @@
 
 #include "Arrondi.h"
 #include "Calendrier.h"
-#include "LecteurDonnees.h"
 #include "Orbite.h"
 
 #include <cmath>
@@ -14,15 +13,27 @@ namespace {
 constexpr std::array<int32_t, Systeme::NbVitesses> Vitesses{1,  2,  3,  4,  6,  8,
                                                             10, 15, 20, 40, 60, 100};
 
-[[noreturn]] void refuse(const QString& fichier, int i, const Astre& a, const QString& quoi) {
-    throw ErreurDonnees(QStringLiteral("Fichier de données « %1 » : l'astre n° %2 (« %3 ») %4")
-                            .arg(fichier)
-                            .arg(i)
-                            .arg(a.Nom, quoi));
+[[noreturn]] void refuse(const Provenance& p, const Systeme& s, int i, Rubrique r,
+                         const QString& permis) {
+    throw Refus::horsLimites(p, i, r, s.astres[size_t(i)].Nom, permis);
 }
 
 bool fini(double v) {
     return std::isfinite(static_cast<float>(v));
+}
+
+// True when the writing itself is a zero ("0", "-0.00", "0e5"), not a tiny number
+// that only rounds to one.
+bool zeroEcrit(const QString& ecrit) {
+    for (const QChar c : ecrit) {
+        if (c == u'e' || c == u'E') {
+            break;
+        }
+        if (c >= u'1' && c <= u'9') {
+            return false;
+        }
+    }
+    return true;
 }
 
 void calculeDivNoms(Astres& astres) {
@@ -33,20 +44,29 @@ void calculeDivNoms(Astres& astres) {
     }
 }
 
-void calculeVitesses(Systeme& s, const QString& fichier) {
+void verifiePeriode(const Systeme& s, int i, const Provenance& p) {
+    if (s.astres[i].Periode != 0) {
+        return;
+    }
+    QString permis = QStringLiteral("une période différente de 0");
+    if (!zeroEcrit(p.de(i, Rubrique::Periode).texte)) {
+        permis += QStringLiteral(", et celle-ci est si petite qu'elle compte pour 0");
+    }
+    refuse(p, s, i, Rubrique::Periode, permis);
+}
+
+void calculeVitesses(Systeme& s, const Provenance& p) {
     for (int i = 1; i < NbAstres; ++i) {
         Astre& a = s.astres[i];
-        if (a.Periode == 0) {
-            refuse(fichier, i, a, QStringLiteral("a une période de 0 jour."));
-        }
+        verifiePeriode(s, i, p);
         if (i <= DernierePlanete) {
             const auto km = arrondiVers<int16_t>(Orbite::vitesseKm(a.RayonOrbite, a.Periode));
             if (!km) {
-                refuse(fichier, i, a,
-                       QStringLiteral("parcourrait plus de 32 767 milliers de km par jour "
-                                      "(rayon %1 km, période %2 jours).")
-                           .arg(a.RayonOrbite)
-                           .arg(a.Periode));
+                refuse(p, s, i, Rubrique::Periode,
+                       QStringLiteral("une période plus longue%1avec un rayon d'orbite de %2 km, "
+                                      "l'astre parcourrait plus de 32 767 milliers de km par jour")
+                           .arg(Refus::PointVirgule,
+                                Refus::nombre(p.de(i, Rubrique::RayonOrbite).texte)));
             }
             a.VitesseKm = *km;
         }
@@ -54,52 +74,60 @@ void calculeVitesses(Systeme& s, const QString& fichier) {
     }
 }
 
-} // namespace
+void verifieDiametres(const Systeme& s, const Provenance& p) {
+    for (int i = 0; i < NbAstres; ++i) {
+        if (s.astres[i].Diametre < 0) {
+            refuse(p, s, i, Rubrique::Diametre,
+                   QStringLiteral("un nombre de pixels positif ou nul"));
+        }
+    }
+}
 
-namespace {
-
-void verifieRayons(const Systeme& s, const QString& fichier) {
+void verifieRayons(const Systeme& s, const Provenance& p) {
     for (int champ = 1; champ <= DernierePlanete; ++champ) {
         const Astre& a = s.astres[champ];
         if (!(a.RayonOrbite > 0) || !fini(double(a.RayonOrbite) * 1.3)) {
-            refuse(fichier, champ, a,
-                   QStringLiteral("a un rayon d'orbite de %1 km : il faut un nombre positif "
-                                  "et moins grand.")
-                       .arg(a.RayonOrbite));
+            refuse(p, s, champ, Rubrique::RayonOrbite,
+                   QStringLiteral("un nombre de km plus grand que 0 et d'au plus 2,6 × 10^38"));
         }
         const double echelle = static_cast<float>(double(a.RayonOrbite) * 1.3);
         for (int i = 0; i < NbAstres; ++i) {
             if (!fini(double(s.astres[i].Diametre) * 2 * echelle / s.LargeurCosmos)) {
-                refuse(fichier, i, s.astres[i],
-                       QStringLiteral("a un diamètre trop grand (%1).").arg(s.astres[i].Diametre));
+                refuse(p, s, i, Rubrique::Diametre,
+                       QStringLiteral(
+                           "un diamètre plus petit%1à l'échelle du champ orbital allant jusqu'à "
+                           "%2, le disque serait infini")
+                           .arg(Refus::PointVirgule, Refus::affichable(a.Nom)));
             }
         }
     }
     const Astre& lune = s.astres[Lune];
     if (!fini(std::fabs(double(lune.RayonOrbite)) + double(s.astres[Terre].RayonOrbite))) {
-        refuse(fichier, Lune, lune,
-               QStringLiteral("est trop loin de la Terre (%1 km).").arg(lune.RayonOrbite));
+        refuse(p, s, Lune, Rubrique::RayonOrbite,
+               QStringLiteral("une distance à la Terre plus petite%1la position de la Lune "
+                              "serait infinie")
+                   .arg(Refus::PointVirgule));
     }
 }
 
 // The angle grows with the day count and is never reduced: it must stay finite
 // up to the last day the calendar can reach.
-void verifieAngles(const Systeme& s, const QString& fichier) {
+void verifieAngles(const Systeme& s, const Provenance& p) {
     const double joursMax = double(s.DateDebut.daysTo(Calendrier::dernierJour()));
     for (int i = 1; i < NbAstres; ++i) {
         const Astre& a = s.astres[i];
         if (!fini(std::fabs(double(a.VitesseAng)) * joursMax + std::fabs(double(a.AngleInitial)))) {
-            refuse(fichier, i, a,
-                   QStringLiteral("a une période trop courte (%1 jours) : sa position "
-                                  "deviendrait infinie.")
-                       .arg(a.Periode));
+            refuse(p, s, i, Rubrique::Periode,
+                   QStringLiteral("une période plus longue%1l'astre tournerait si vite que sa "
+                                  "position deviendrait infinie avant le 31 décembre 9999")
+                       .arg(Refus::PointVirgule));
         }
     }
 }
 
 } // namespace
 
-void InitSysteme(Systeme& s, int32_t largeurCosmos, const QString& fichier) {
+void InitSysteme(Systeme& s, int32_t largeurCosmos, const Provenance& p) {
     s.Intervalle = 20;
     s.Champ = 3;
     s.IndVitesse = 1;
@@ -108,9 +136,10 @@ void InitSysteme(Systeme& s, int32_t largeurCosmos, const QString& fichier) {
     std::copy(Vitesses.begin(), Vitesses.end(), s.TabVitesse.begin() + 1);
     s.Pas = s.TabVitesse[s.IndVitesse];
     s.LargeurCosmos = largeurCosmos;
-    calculeVitesses(s, fichier);
-    verifieRayons(s, fichier);
-    verifieAngles(s, fichier);
+    calculeVitesses(s, p);
+    verifieDiametres(s, p);
+    verifieRayons(s, p);
+    verifieAngles(s, p);
 }
 
 } // namespace Demarrage

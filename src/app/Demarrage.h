@@ -1,15 +1,15 @@
 #pragma once
 
+#include "Refus.h"
 #include "Systeme.h"
-
-#include <QString>
 
 // The one-time initialisation of the state that needs no window: constants, the
 // speed table and the values derived from the data file. Bad values that would
-// divide by zero, overflow or put a body at an infinite place are refused here
-// with an ErreurDonnees naming the file, the body and the value.
+// divide by zero, overflow, put a body at an infinite place or draw a disc of
+// negative size are refused here with an ErreurDonnees that quotes the value as the
+// file writes it, at its line (from `p`).
 namespace Demarrage {
 
-void InitSysteme(Systeme& s, int32_t largeurCosmos, const QString& fichier);
+void InitSysteme(Systeme& s, int32_t largeurCosmos, const Provenance& p);
 
 } // namespace Demarrage

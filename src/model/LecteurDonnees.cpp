@@ -5,77 +5,31 @@
 #include "LecteurSequentiel.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QStringDecoder>
-#include <algorithm>
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
+#include <fcntl.h>
 #include <limits>
-
-ErreurDonnees::ErreurDonnees(const QString& message)
-    : std::runtime_error(message.toStdString()), texte(message) {}
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace LecteurDonnees {
 
 namespace {
 
-// French typography: a no-break space inside the guillemets and before the colon.
-constexpr char16_t Insecable = u'\u00A0';
-
-QString deuxPoints() {
-    return QString(QChar(Insecable)) + QStringLiteral(": ");
-}
-
-QString entreGuillemets(const QString& texte) {
-    return QStringLiteral("«") + QChar(Insecable) + texte + QChar(Insecable) + QStringLiteral("»");
-}
-
-// A file text as it may be shown in a message: control characters made visible as
-// U+FFFD, and cut after `longueurMax` characters.
-QString affichable(const QString& texte, qsizetype longueurMax = 40) {
-    QString resultat;
-    const qsizetype n = std::min(texte.size(), longueurMax);
-    resultat.reserve(n + 1);
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = texte[i];
-        resultat += (c.category() == QChar::Other_Control) ? QChar(QChar::ReplacementCharacter) : c;
-    }
-    if (texte.size() > longueurMax) {
-        resultat += QStringLiteral("…");
-    }
-    return resultat;
-}
-
-QString nombreFrancais(int64_t n) {
-    // Groups of three digits separated by no-break spaces: "-32 768".
-    const uint64_t valeurAbsolue = n < 0 ? uint64_t(-(n + 1)) + 1 : uint64_t(n);
-    QString chiffres = QString::number(valeurAbsolue);
-    for (qsizetype i = chiffres.size() - 3; i > 0; i -= 3) {
-        chiffres.insert(i, QChar(Insecable));
-    }
-    return n < 0 ? QStringLiteral("-") + chiffres : chiffres;
-}
-
-// Each value of the file, as named in messages (the article included).
-enum class Quoi {
-    Entete,
-    Jour,
-    Mois,
-    Annee,
-    Nom,
-    Diametre,
-    Couleur,
-    RayonOrbite,
-    AngleInitial,
-    Reserve,
-    Periode
-};
+// The value being read: a heading value, a part of the date, or a body value.
+enum class Quoi { Entete, Jour, Mois, Annee, Astre };
 
 const QString Forme =
     QStringLiteral("4 valeurs d'en-tête, la date de départ (jour, mois, année) puis "
                    "11 astres de 7 valeurs chacun");
 const QString Reel = QStringLiteral("un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38");
+
+// Beyond this a double rounds to an infinite float: FLT_MAX plus half its last unit,
+// the tie itself rounding to infinity.
+constexpr double LimiteReel = double(FLT_MAX) + 0x1p103;
 
 class Lecture {
 public:
@@ -86,21 +40,20 @@ public:
                        : QStringDecoder("windows-1252", QStringConverter::Flag::Stateless)) {
         if (!decodeur.isValid()) {
             // Only a Qt built without its codecs lands here.
-            throw ErreurDonnees(
-                QStringLiteral("Le fichier de données ") + entreGuillemets(nom) +
-                QStringLiteral(" ne peut pas être décodé") + deuxPoints() +
-                QStringLiteral("le codage Windows-1252 manque à cette installation."));
+            throw Refus::illisible(
+                nom, QStringLiteral("le codage Windows-1252 manque à cette installation"));
         }
     }
 
     DonneesSidranes lit() {
         DonneesSidranes donnees;
+        donnees.provenance.fichier = nom;
         for (rang = 1; rang <= 4; ++rang) {
             valeur(Quoi::Entete); // read and left aside, not even decoded
         }
         donnees.DateDebut = litDate();
         for (rang = 1; rang <= NbAstres; ++rang) {
-            litAstre(donnees.astres[size_t(rang - 1)]);
+            litAstre(donnees.astres[size_t(rang - 1)], donnees.provenance);
         }
         // Whatever follows the eleventh entry is left unread.
         return donnees;
@@ -108,9 +61,7 @@ public:
 
 private:
     [[noreturn]] void echec(int64_t ligne, const QString& probleme) const {
-        throw ErreurDonnees(QStringLiteral("Fichier de données ") + entreGuillemets(nom) +
-                            QStringLiteral(", ligne ") + QString::number(ligne) + deuxPoints() +
-                            probleme + u'.');
+        throw Refus::aLaLigne(nom, ligne, probleme);
     }
 
     QDate litDate() {
@@ -122,73 +73,73 @@ private:
         if (date) {
             return *date;
         }
-        QString message = QStringLiteral("la date de départ (jour ") + QString::number(jour) +
-                          QStringLiteral(", mois ") + QString::number(mois) +
-                          QStringLiteral(", année ") + QString::number(annee) +
-                          QStringLiteral(") tombe hors de la période permise, du 1er janvier "
-                                         "100 au 31 décembre 9999");
+        QString message =
+            QStringLiteral("la date de départ (jour %1, mois %2, année %3) tombe hors "
+                           "de la période permise, du 1er janvier 100 au 31 "
+                           "décembre 9999")
+                .arg(QString::number(jour), QString::number(mois), QString::number(annee));
         if (annee >= 0 && annee < 100) {
-            message +=
-                QStringLiteral("\u00A0; l'année s'écrit en entier, par exemple 2025 et non 25");
+            message += Refus::PointVirgule +
+                       QStringLiteral("l'année s'écrit en entier, par exemple 2025 et non 25");
         }
         echec(ligneDate, message);
     }
 
-    void litAstre(Astre& a) {
+    void litAstre(Astre& a, Provenance& p) {
         nomAstre.clear();
-        a.Nom = decodeur.decode(valeur(Quoi::Nom).octets);
+        const int i = rang - 1;
+        a.Nom = texte(Rubrique::Nom, p);
         nomAstre = a.Nom;
-        a.Diametre = reel(Quoi::Diametre);
-        a.Couleur = entier<int32_t>(Quoi::Couleur);
-        a.RayonOrbite = reel(Quoi::RayonOrbite);
-        a.AngleInitial = reel(Quoi::AngleInitial);
-        a.Reserve = reel(Quoi::Reserve);
-        a.Periode = reel(Quoi::Periode);
+        a.Diametre = reel(Rubrique::Diametre, p);
+        a.Couleur = entier<int32_t>(Quoi::Astre, Rubrique::Couleur);
+        garde(p.de(i, Rubrique::Couleur));
+        a.RayonOrbite = reel(Rubrique::RayonOrbite, p);
+        a.AngleInitial = reel(Rubrique::AngleInitial, p);
+        a.Reserve = reel(Rubrique::Reserve, p);
+        a.Periode = reel(Rubrique::Periode, p);
+    }
+
+    // Keeps where and how the value just read is written.
+    void garde(Origine& o) {
+        o.texte = decodeur.decode(lecteur.derniere().octets);
+        o.ligne = ligneValeur;
+    }
+
+    QString texte(Rubrique r, Provenance& p) {
+        valeur(Quoi::Astre, r);
+        Origine& o = p.de(rang - 1, r);
+        garde(o);
+        return o.texte;
+    }
+
+    float reel(Rubrique r, Provenance& p) {
+        const float v = reel(r);
+        garde(p.de(rang - 1, r));
+        return v;
     }
 
     // The value being read, named for a message; built only when a message needs it.
     QString attendu() const {
         switch (quoi) {
         case Quoi::Entete:
-            return QStringLiteral("la ") + QString::number(rang) +
-                   (rang == 1 ? QStringLiteral("re") : QStringLiteral("e")) +
-                   QStringLiteral(" des 4 valeurs d'en-tête");
+            return QStringLiteral("la %1%2 des 4 valeurs d'en-tête")
+                .arg(QString::number(rang), rang == 1 ? QStringLiteral("re") : QStringLiteral("e"));
         case Quoi::Jour:
             return QStringLiteral("le jour de la date de départ");
         case Quoi::Mois:
             return QStringLiteral("le mois de la date de départ");
         case Quoi::Annee:
             return QStringLiteral("l'année de la date de départ");
-        case Quoi::Nom:
-            return QStringLiteral("le nom") + deLAstre();
-        case Quoi::Diametre:
-            return QStringLiteral("le diamètre") + deLAstre();
-        case Quoi::Couleur:
-            return QStringLiteral("la couleur") + deLAstre();
-        case Quoi::RayonOrbite:
-            return QStringLiteral("le rayon d'orbite") + deLAstre();
-        case Quoi::AngleInitial:
-            return QStringLiteral("l'angle initial") + deLAstre();
-        case Quoi::Reserve:
-            return QStringLiteral("la valeur de réserve") + deLAstre();
-        case Quoi::Periode:
-            return QStringLiteral("la période") + deLAstre();
+        case Quoi::Astre:
+            return Refus::rubrique(rubrique, rang - 1, nomAstre);
         }
         return {};
     }
 
-    // " de l'astre n° 4 (Terre)", the name once it has been read.
-    QString deLAstre() const {
-        QString texte = QStringLiteral(" de l'astre n°") + QChar(Insecable) + QString::number(rang);
-        if (quoi != Quoi::Nom && !nomAstre.isEmpty()) {
-            texte += QStringLiteral(" (") + affichable(nomAstre) + u')';
-        }
-        return texte;
-    }
-
     // The next value, or the message for what stopped it.
-    const LecteurSequentiel::Valeur& valeur(Quoi q) {
+    const LecteurSequentiel::Valeur& valeur(Quoi q, Rubrique r = Rubrique::Nom) {
         quoi = q;
+        rubrique = r;
         const LecteurSequentiel::Valeur& v = lecteur.suivante();
         ligneValeur = v.ligne;
         if (v.etat != LecteurSequentiel::Etat::Valeur) {
@@ -199,56 +150,53 @@ private:
 
     QString probleme(const LecteurSequentiel::Valeur& v) {
         using Etat = LecteurSequentiel::Etat;
+        const QString& pv = Refus::PointVirgule;
         switch (v.etat) {
         case Etat::Valeur:
             break;
         case Etat::FinDuFichier:
             return lecteur.octetsLus() == 0
-                       ? QStringLiteral("le fichier est vide\u00A0; il doit donner ") + Forme
-                       : QStringLiteral("le fichier se termine avant ") + attendu() +
-                             QStringLiteral("\u00A0; il faut ") + Forme;
+                       ? QStringLiteral("le fichier est vide%1il doit donner %2").arg(pv, Forme)
+                       : QStringLiteral("le fichier se termine avant %1%2il faut %3")
+                             .arg(attendu(), pv, Forme);
         case Etat::GuillemetNonFerme:
-            return QStringLiteral("guillemet non fermé dans ") + attendu() +
-                   QStringLiteral("\u00A0; un texte entre guillemets se termine sur sa ligne");
+            return QStringLiteral("guillemet non fermé dans %1%2un texte entre guillemets se "
+                                  "termine sur sa ligne")
+                .arg(attendu(), pv);
         case Etat::TexteApresGuillemet:
-            return QStringLiteral("texte inattendu ") + cite(v.octets) +
-                   QStringLiteral(" après le guillemet fermant, dans ") + attendu() +
-                   QStringLiteral("\u00A0; une virgule ou une fin de ligne doit suivre");
+            return QStringLiteral("texte inattendu %1 après le guillemet fermant, dans %2%3une "
+                                  "virgule ou une fin de ligne doit suivre")
+                .arg(cite(v.octets), attendu(), pv);
         case Etat::ValeurTropLongue:
-            return QStringLiteral("valeur trop longue pour ") + attendu() +
-                   QStringLiteral("\u00A0; plus de ") +
-                   nombreFrancais(LecteurSequentiel::TailleMaxValeur) +
-                   QStringLiteral(" octets sans virgule ni fin de ligne");
+            return QStringLiteral("valeur trop longue pour %1%2plus de %3 octets sans virgule ni "
+                                  "fin de ligne")
+                .arg(attendu(), pv, Refus::entier(LecteurSequentiel::TailleMaxValeur));
         case Etat::TropLu:
-            return nombreFrancais(LecteurSequentiel::TailleMaxLue) +
-                   QStringLiteral(" octets lus sans trouver ") + attendu() +
-                   QStringLiteral("\u00A0; ce n'est pas un fichier de données de Sidranes");
+            return QStringLiteral("%1 octets lus sans trouver %2%3ce n'est pas un fichier de "
+                                  "données de Sidranes")
+                .arg(Refus::entier(LecteurSequentiel::TailleMaxLue), attendu(), pv);
         case Etat::ErreurLecture:
-            return QStringLiteral("erreur de lecture avant ") + attendu();
+            return QStringLiteral("erreur de lecture avant %1").arg(attendu());
         }
         return attendu();
     }
 
     // A text of the file, decoded, within guillemets.
-    QString cite(const QByteArray& octets) {
-        return entreGuillemets(affichable(decodeur.decode(octets)));
-    }
+    QString cite(const QByteArray& octets) { return Refus::cite(decodeur.decode(octets)); }
 
     // The next value as a number; one beyond a double reads as infinite, out of every
     // field's range.
-    double nombre(Quoi q) {
-        const LecteurSequentiel::Valeur& v = valeur(q);
+    double nombre(Quoi q, Rubrique r) {
+        const LecteurSequentiel::Valeur& v = valeur(q, r);
         const Nombre n = analyseNombre(v.octets);
         switch (n.etat) {
         case Nombre::Etat::Valeur:
             return n.valeur;
         case Nombre::Etat::PasUnNombre:
-            if (v.octets.isEmpty()) {
-                echec(v.ligne, QStringLiteral("nombre attendu pour ") + attendu() +
-                                   QStringLiteral(", trouvé une valeur vide"));
-            }
-            echec(v.ligne, QStringLiteral("nombre attendu pour ") + attendu() +
-                               QStringLiteral(", trouvé ") + cite(v.octets));
+            echec(v.ligne,
+                  QStringLiteral("nombre attendu pour %1, trouvé %2")
+                      .arg(attendu(), v.octets.isEmpty() ? QStringLiteral("une valeur vide")
+                                                         : cite(v.octets)));
         case Nombre::Etat::HorsLimites:
             break;
         }
@@ -257,24 +205,23 @@ private:
 
     // The number just read does not fit its field.
     [[noreturn]] void horsLimites(const QString& permis) {
-        echec(ligneValeur, QStringLiteral("nombre ") + cite(lecteur.derniere().octets) +
-                               QStringLiteral(" hors limites pour ") + attendu() +
-                               QStringLiteral("\u00A0; il faut ") + permis);
+        throw Refus::horsLimites(nom, ligneValeur, decodeur.decode(lecteur.derniere().octets),
+                                 attendu(), permis);
     }
 
-    template <typename T> T entier(Quoi q) {
-        const std::optional<T> resultat = arrondiVers<T>(nombre(q));
+    template <typename T> T entier(Quoi q, Rubrique r = Rubrique::Nom) {
+        const std::optional<T> resultat = arrondiVers<T>(nombre(q, r));
         if (!resultat) {
-            horsLimites(QStringLiteral("un entier de ") +
-                        nombreFrancais(std::numeric_limits<T>::min()) + QStringLiteral(" à ") +
-                        nombreFrancais(std::numeric_limits<T>::max()));
+            horsLimites(QStringLiteral("un entier de %1 à %2")
+                            .arg(Refus::entier(std::numeric_limits<T>::min()),
+                                 Refus::entier(std::numeric_limits<T>::max())));
         }
         return *resultat;
     }
 
-    float reel(Quoi q) {
-        const double d = nombre(q);
-        if (std::fabs(d) > double(FLT_MAX)) {
+    float reel(Rubrique r) {
+        const double d = nombre(Quoi::Astre, r);
+        if (!(std::fabs(d) < LimiteReel)) {
             horsLimites(Reel);
         }
         return static_cast<float>(d);
@@ -283,15 +230,51 @@ private:
     LecteurSequentiel lecteur;
     QString nom;
     QStringDecoder decodeur;
-    Quoi quoi = Quoi::Entete; // the value being read
-    int rang = 0;             // its heading number, or the 1-based number of its body entry
-    QString nomAstre;         // the body's name, once read
-    int64_t ligneValeur = 1;  // the line where the value being read starts
+    Quoi quoi = Quoi::Entete;          // the value being read
+    Rubrique rubrique = Rubrique::Nom; // which one of its body, for Quoi::Astre
+    int rang = 0;            // its heading number, or the 1-based number of its body entry
+    QString nomAstre;        // the body's name, once read
+    int64_t ligneValeur = 1; // the line where the value being read starts
 };
 
-ErreurDonnees illisible(const QString& chemin, const QString& raison) {
-    return ErreurDonnees(QStringLiteral("Le fichier de données ") + entreGuillemets(chemin) +
-                         QStringLiteral(" ne peut pas être lu") + deuxPoints() + raison + u'.');
+QString genre(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("c'est un dossier");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("c'est un tube nommé, pas un fichier ordinaire");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("c'est une prise de communication (socket), pas un fichier "
+                              "ordinaire");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("c'est un périphérique, pas un fichier ordinaire");
+    }
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
+// Opens a regular file (or a link to one) for reading. Anything else is refused on
+// its type before it is opened; the open itself cannot block, and the type is checked
+// again on what was opened, in case the file was replaced in between.
+int ouvre(const QString& chemin) {
+    const QByteArray nomSysteme = QFile::encodeName(chemin);
+    struct stat etat {};
+    if (::stat(nomSysteme.constData(), &etat) != 0) {
+        throw refusOuverture(chemin, errno);
+    }
+    if (!S_ISREG(etat.st_mode)) {
+        throw Refus::illisible(chemin, genre(etat.st_mode));
+    }
+    const int fd = ::open(nomSysteme.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        throw refusOuverture(chemin, errno);
+    }
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(fd);
+        throw Refus::illisible(chemin, genre(etat.st_mode));
+    }
+    return fd;
 }
 
 } // namespace
@@ -307,28 +290,37 @@ QString chemin(const QString& dossierProgramme) {
     return dossierProgramme + u'/' + nomFichier;
 }
 
+ErreurDonnees refusOuverture(const QString& chemin, int erreur) {
+    switch (erreur) {
+    case ENOENT:
+    case ENOTDIR:
+        return Refus::introuvable(chemin);
+    case EACCES:
+    case EPERM:
+        return Refus::illisible(chemin, QStringLiteral("accès refusé"));
+    case ELOOP:
+        return Refus::illisible(chemin, QStringLiteral("ses liens symboliques forment une boucle"));
+    case ENAMETOOLONG:
+        return Refus::illisible(chemin, QStringLiteral("son chemin est trop long"));
+    default:
+        return Refus::illisible(chemin, QStringLiteral("ouverture impossible (erreur système %1)")
+                                            .arg(QString::number(erreur)));
+    }
+}
+
 DonneesSidranes lit(const QString& chemin) {
-    const QFileInfo info(chemin);
-    if (!info.exists()) {
-        throw ErreurDonnees(QStringLiteral("Le fichier de données ") + entreGuillemets(chemin) +
-                            QStringLiteral(" est introuvable."));
-    }
-    if (info.isDir()) {
-        throw illisible(chemin, QStringLiteral("c'est un dossier"));
-    }
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        const QString raison = fichier.error() == QFileDevice::PermissionsError
-                                   ? QStringLiteral("accès refusé")
-                                   : QStringLiteral("ouverture impossible");
-        throw illisible(chemin, raison);
+    const int fd = ouvre(chemin);
+    QFile fichier;
+    if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw Refus::illisible(chemin, QStringLiteral("ouverture impossible"));
     }
     return lit(fichier, chemin);
 }
 
 DonneesSidranes lit(QIODevice& source, const QString& nomAffiche) {
     if (!source.isReadable()) {
-        throw illisible(nomAffiche, QStringLiteral("il n'est pas ouvert en lecture"));
+        throw Refus::illisible(nomAffiche, QStringLiteral("il n'est pas ouvert en lecture"));
     }
     Lecture lecture(source, nomAffiche);
     return lecture.lit();

@@ -130,12 +130,13 @@ void Sidrane::lit() {
     DonneesSidranes donnees = LecteurDonnees::lit(cheminDonnees);
     s.DateDebut = donnees.DateDebut;
     s.astres = donnees.astres;
+    provenance = std::move(donnees.provenance);
 }
 
 void Sidrane::InitSysteme() {
     // Disc sizes are fractions of the drawing area's width as designed, before layout.
     const auto largeur = static_cast<int32_t>(arrondiPair(Cosmos_->ScaleWidth()));
-    Demarrage::InitSysteme(s, largeur, cheminDonnees);
+    Demarrage::InitSysteme(s, largeur, provenance);
     afficheChamp();
     afficheDate(s.DateDebut);
     Tablecom_->CmdTrace->setText(QStringLiteral("Montrer la trace des planètes"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Refus.h"
 #include "Systeme.h"
 
 #include <QLocale>
@@ -82,6 +83,7 @@ private:
     void afficheChamp();
 
     QString cheminDonnees;
+    Provenance provenance; // where each value of the file was read, for refusals
     Systeme s;
     Cosmos* Cosmos_;
     Tablecom* Tablecom_;

@@ -8,6 +8,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cfloat>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -158,7 +163,12 @@ private slots:
     void erreurs();
     void messageTypographie();
     void fichierIntrouvable();
-    void dossier();
+    void pasUnFichier_data();
+    void pasUnFichier();
+    void lienVersFichier();
+    void refusOuverture_data();
+    void refusOuverture();
+    void provenance();
     void fichierIllisible();
     void appareilFerme();
     void erreurDeLecture();
@@ -414,8 +424,10 @@ void TstLecteurDonnees::champsLus() {
     const DonneesSidranes g = litOctets(avecLigne(9, "\"Terre\", 9, \"-2147483648\", 1, 1, 1, 1"));
     QCOMPARE(g.astres[Terre].Couleur, std::numeric_limits<int32_t>::min());
     const DonneesSidranes h =
-        litOctets(avecLigne(9, "\"Terre\", 3.4e38, 2147483647.4, 1e-50, 1, 1, 1"));
+        litOctets(avecLigne(9, "\"Terre\", 3.4e38, 2147483647.4, 1e-50, 3.4028235e38, 1, 1"));
     QCOMPARE(h.astres[Terre].Diametre, 3.4e38f);
+    // The usual printing of the largest float is a little above it and rounds to it.
+    QCOMPARE(h.astres[Terre].AngleInitial, FLT_MAX);
     QCOMPARE(h.astres[Terre].Couleur, std::numeric_limits<int32_t>::max());
     QCOMPARE(h.astres[Terre].RayonOrbite, 0.0f);
     // Names keep whatever they hold, commas included when quoted, blanks trimmed when not.
@@ -560,6 +572,10 @@ void TstLecteurDonnees::erreurs_data() {
         << f + "9 : nombre « 1e39 » hors limites pour le diamètre de l'astre n° 4 (Terre) ; il "
                "faut "
                "un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
+    QTest::newRow("au-delà du plus grand float arrondi")
+        << avecLigne(9, "\"Terre\", 9, 16745010, 149598261, -3.4028236e38, 0, 365.256")
+        << f + "9 : nombre « -3.4028236e38 » hors limites pour l'angle initial de l'astre n° 4 "
+               "(Terre) ; il faut un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
     QTest::newRow("période hors double")
         << avecLigne(16, "\"Lune\", 4, 13816530, 15376000, 298.5809, 0, -1e400")
         << f + "16 : nombre « -1e400 » hors limites pour la période de l'astre n° 11 (Lune) ; il "
@@ -650,20 +666,139 @@ void TstLecteurDonnees::fichierIntrouvable() {
     }
 }
 
-void TstLecteurDonnees::dossier() {
+void TstLecteurDonnees::pasUnFichier_data() {
+    QTest::addColumn<QString>("genre");
+    QTest::addColumn<QString>("raison"); // empty: "introuvable"
+
+    const QString pasOrdinaire = QStringLiteral(", pas un fichier ordinaire");
+    QTest::newRow("dossier") << "dossier"
+                             << "c'est un dossier";
+    // Opening a pipe with no writer, or reading one whose writer is silent, waits for ever.
+    QTest::newRow("tube sans écrivain") << "tube"
+                                        << "c'est un tube nommé" + pasOrdinaire;
+    QTest::newRow("tube à écrivain muet") << "tube ouvert"
+                                          << "c'est un tube nommé" + pasOrdinaire;
+    QTest::newRow("socket") << "socket"
+                            << "c'est une prise de communication (socket)" + pasOrdinaire;
+    QTest::newRow("/dev/zero") << "/dev/zero"
+                               << "c'est un périphérique" + pasOrdinaire;
+    QTest::newRow("/dev/urandom") << "/dev/urandom"
+                                  << "c'est un périphérique" + pasOrdinaire;
+    QTest::newRow("lien vers un tube") << "lien vers tube"
+                                       << "c'est un tube nommé" + pasOrdinaire;
+    QTest::newRow("boucle de liens") << "boucle"
+                                     << "ses liens symboliques forment une boucle";
+    QTest::newRow("lien cassé") << "lien cassé" << QString();
+}
+
+void TstLecteurDonnees::pasUnFichier() {
+    QFETCH(QString, genre);
+    QFETCH(QString, raison);
     QTemporaryDir dossier;
     QVERIFY(dossier.isValid());
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QVERIFY(QDir().mkdir(chemin));
+    QString chemin = LecteurDonnees::chemin(dossier.path());
+    const QByteArray c = QFile::encodeName(chemin);
+    int ecrivain = -1;
+    int prise = -1;
+    if (genre.startsWith(u'/')) {
+        chemin = genre;
+    } else if (genre == "dossier") {
+        QVERIFY(QDir().mkdir(chemin));
+    } else if (genre.startsWith("tube")) {
+        QCOMPARE(::mkfifo(c.constData(), 0600), 0);
+        if (genre == "tube ouvert") {
+            ecrivain = ::open(c.constData(), O_RDWR | O_NONBLOCK);
+            QVERIFY(ecrivain >= 0);
+        }
+    } else if (genre == "socket") {
+        prise = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un adresse{};
+        adresse.sun_family = AF_UNIX;
+        QVERIFY(size_t(c.size()) < sizeof adresse.sun_path);
+        memcpy(adresse.sun_path, c.constData(), size_t(c.size()));
+        QCOMPARE(::bind(prise, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+    } else if (genre == "lien vers tube") {
+        QCOMPARE(::mkfifo(QFile::encodeName(dossier.filePath("t")).constData(), 0600), 0);
+        QVERIFY(QFile::link(dossier.filePath("t"), chemin));
+    } else if (genre == "boucle") {
+        QVERIFY(QFile::link(dossier.filePath("b"), chemin));
+        QVERIFY(QFile::link(chemin, dossier.filePath("b")));
+    } else {
+        QVERIFY(QFile::link(dossier.filePath("absent"), chemin));
+    }
+    QElapsedTimer chrono;
+    chrono.start();
+    QString message;
     try {
         LecteurDonnees::lit(chemin);
-        QFAIL("aucune erreur");
     } catch (const ErreurDonnees& e) {
-        QCOMPARE(
-            simple(e.message()),
-            QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : c'est un dossier.")
-                .arg(chemin));
+        message = simple(e.message());
     }
+    const qint64 duree = chrono.elapsed();
+    if (ecrivain >= 0) {
+        ::close(ecrivain);
+    }
+    if (prise >= 0) {
+        ::close(prise);
+    }
+    const QString attendu =
+        raison.isEmpty()
+            ? QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin)
+            : QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : %2.")
+                  .arg(chemin, raison);
+    QCOMPARE(message, attendu);
+    QVERIFY2(duree < 500, qPrintable(QString::number(duree)));
+}
+
+void TstLecteurDonnees::lienVersFichier() {
+    // The file may be a link to the real one, as packages often install it.
+    QTemporaryDir dossier;
+    QFile f(dossier.filePath("vrai.dat"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(fichierValide());
+    f.close();
+    const QString chemin = LecteurDonnees::chemin(dossier.path());
+    QVERIFY(QFile::link(f.fileName(), chemin));
+    QCOMPARE(LecteurDonnees::lit(chemin).astres[Lune].Nom, QStringLiteral("Lune"));
+}
+
+void TstLecteurDonnees::refusOuverture_data() {
+    QTest::addColumn<int>("erreur");
+    QTest::addColumn<QString>("message");
+
+    const QString lu = QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être "
+                                      "lu : ");
+    QTest::newRow("EACCES") << EACCES << lu + "accès refusé.";
+    QTest::newRow("EPERM") << EPERM << lu + "accès refusé.";
+    QTest::newRow("ELOOP") << ELOOP << lu + "ses liens symboliques forment une boucle.";
+    QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << lu + "son chemin est trop long.";
+    QTest::newRow("ENOENT") << ENOENT
+                            << "Le fichier de données « /x/sidranes.dat » est introuvable.";
+    QTest::newRow("ENOTDIR") << ENOTDIR
+                             << "Le fichier de données « /x/sidranes.dat » est introuvable.";
+    QTest::newRow("EIO")
+        << EIO << lu + QStringLiteral("ouverture impossible (erreur système %1).").arg(EIO);
+}
+
+void TstLecteurDonnees::refusOuverture() {
+    QFETCH(int, erreur);
+    QFETCH(QString, message);
+    QCOMPARE(simple(LecteurDonnees::refusOuverture(NomAffiche, erreur).message()), message);
+}
+
+void TstLecteurDonnees::provenance() {
+    // Each body value keeps its line and its writing, whatever the layout.
+    const DonneesSidranes d = litOctets(fichierValide());
+    QCOMPARE(d.provenance.fichier, NomAffiche);
+    QCOMPARE(d.provenance.de(Terre, Rubrique::Periode).texte, QStringLiteral("365.256"));
+    QCOMPARE(d.provenance.de(Terre, Rubrique::Periode).ligne, 9);
+    QCOMPARE(d.provenance.de(2, Rubrique::Nom).texte, QStringLiteral("Vénus"));
+    QCOMPARE(d.provenance.de(Lune, Rubrique::Reserve).texte, QStringLiteral("7.5"));
+    const DonneesSidranes c = litOctets(QByteArray(fichierValide()).replace(", ", "\r\n"));
+    QCOMPARE(c.provenance.de(Soleil, Rubrique::Diametre).ligne, 9);
+    QCOMPARE(c.provenance.de(Soleil, Rubrique::Couleur).ligne, 10);
+    QCOMPARE(c.provenance.de(Soleil, Rubrique::Couleur).texte, QStringLiteral("2679295"));
+    QCOMPARE(c.provenance.de(Lune, Rubrique::Periode).ligne, 4 + 3 + 11 * 7);
 }
 
 void TstLecteurDonnees::fichierIllisible() {
