@@ -80,6 +80,8 @@ template <typename Label>
 Label* Tablecom::label(const char* nom, const QString& texte, const QRect& twips) {
     auto* l = new Label(texte, this);
     l->setObjectName(QLatin1String(nom));
+    // Names from the data file are shown as written, never read as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(enPixels(twips));
     l->setFont(Polices::tahoma(8.25));
     return l;

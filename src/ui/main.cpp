@@ -1,14 +1,14 @@
+#include "BoiteRefus.h"
+#include "Ecran.h"
 #include "LecteurDonnees.h"
 #include "Polices.h"
 #include "Sidrane.h"
 #include "SurveillanceEcran.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> application = Ecran::ouvre(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     Polices::charge();
     SurveillanceEcran surveillance;
@@ -16,8 +16,7 @@ int main(int argc, char* argv[]) {
     try {
         fenetre.Form_Load();
     } catch (const ErreurDonnees& erreur) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(erreur.message()));
-        QMessageBox::critical(nullptr, QStringLiteral("Sidranes"), erreur.message());
+        BoiteRefus::montre(erreur.message());
         return 1;
     }
     return QApplication::exec();

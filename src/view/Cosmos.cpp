@@ -16,6 +16,7 @@ Cosmos::Cosmos(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < NbAstres; ++i) {
         auto* label = new QLabel(QStringLiteral("Label1"), this);
         label->setObjectName(QStringLiteral("LbNom%1").arg(i));
+        label->setTextFormat(Qt::PlainText); // a name from the file, never markup
         // As designed: 735 x 240 twips for the first, 735 x 615 for the others.
         label->setGeometry(i == 0 ? QRect(352, 40, 49, 16) : QRect(0, 0, 49, 41));
         label->hide();

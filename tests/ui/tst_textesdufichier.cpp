@@ -1,0 +1,90 @@
+// Texts from the data file are shown as written: never read as markup, in the window
+// or in the message that refuses a file.
+
+#include "AideFenetre.h"
+#include "BoiteRefus.h"
+#include "Demarrage.h"
+#include "LecteurDonnees.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+using namespace AideFenetre;
+
+class TestTextesDuFichier : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nomsEnTexteBrut();
+    void refusEnTexteBrut();
+};
+
+namespace {
+
+QByteArray livrees() {
+    QFile f(donneesLivrees());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestTextesDuFichier::nomsEnTexteBrut() {
+    QTemporaryDir dossier;
+    const QString image = dossier.filePath("grande.png");
+    QImage(300, 300, QImage::Format_RGB32).save(image);
+    const QString balises = QStringLiteral("<i>Terre</i> <b>bleue</b>");
+    const QString img = QStringLiteral("<img src='%1'>").arg(image);
+    QByteArray octets = livrees();
+    octets.replace("\"Terre\"", "\"" + balises.toLatin1() + "\"");
+    octets.replace("\"Mercure\"", "\"" + img.toLatin1() + "\"");
+    QFile f(LecteurDonnees::chemin(dossier.path()));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
+    f.close();
+
+    auto fenetre = ouvre(f.fileName());
+    QVERIFY(fenetre);
+    const Tablecom* t = fenetre->tablecom();
+    QCOMPARE(t->LbOrbite->text(), "Champ orbital : " + balises);
+    QCOMPARE(t->LabCourse->text(), "Distance parcourue par " + balises);
+    for (const QLabel* l : {t->LbOrbite, t->LabCourse}) {
+        QCOMPARE(l->textFormat(), Qt::PlainText);
+    }
+    for (int i = 0; i < NbAstres; ++i) {
+        QCOMPARE(fenetre->cosmos()->nom(i)->textFormat(), Qt::PlainText);
+    }
+    // The picture is not loaded: the label is one line of text high.
+    const QLabel* mercure = fenetre->cosmos()->nom(1);
+    QCOMPARE(mercure->text(), img);
+    QVERIFY2(mercure->sizeHint().height() < 100,
+             qPrintable(QString::number(mercure->sizeHint().height())));
+}
+
+void TestTextesDuFichier::refusEnTexteBrut() {
+    // A refusal quoting a long marked-up name: plain text, and a box of sane width.
+    QByteArray octets = livrees();
+    octets.replace("\"Mars\",       7", "\"<b>" + QByteArray(10000, 'M') + "</b>\", -7");
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::ReadOnly);
+    DonneesSidranes d = LecteurDonnees::lit(tampon, QStringLiteral("/x/sidranes.dat"));
+    Systeme s;
+    s.astres = d.astres;
+    s.DateDebut = d.DateDebut;
+    QString message;
+    try {
+        Demarrage::InitSysteme(s, 570, d.provenance);
+    } catch (const ErreurDonnees& e) {
+        message = e.message();
+    }
+    QVERIFY2(message.contains(QStringLiteral("(<b>MMM")), qPrintable(message));
+    QVERIFY2(message.size() < 300, qPrintable(message));
+    const auto boite = BoiteRefus::cree(message);
+    QCOMPARE(boite->textFormat(), Qt::PlainText);
+    QCOMPARE(boite->text(), message);
+    boite->show();
+    QVERIFY2(boite->width() < 700, qPrintable(QString::number(boite->width())));
+}
+
+QTEST_MAIN(TestTextesDuFichier)
+#include "tst_textesdufichier.moc"
