@@ -34,9 +34,11 @@ fuzz:
 	@sh scripts/install-deps clang libclang-rt-14-dev
 	sh scripts/fuzz $(or $(SECONDS),120)
 
-# A Debian package that installs the program in the desktop's menu.
+# A Debian package that installs the program in the desktop's menu, checked by lintian.
 package: build
+	@sh scripts/install-deps lintian
 	cd $(BUILD) && cpack
+	lintian --pedantic --fail-on error,warning $(BUILD)/sidranes_*.deb
 
 # Draws the pictures under src/ui/assets again.
 images: deps

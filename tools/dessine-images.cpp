@@ -2,6 +2,7 @@
 // The output is committed, so the program's own build never runs this.
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -84,60 +85,101 @@ QRadialGradient degradeSphere(QPointF centre, qreal rayon, QPointF lumiere, QCol
 
 // ---------------------------------------------------------------- icon
 
+// The icon on a 128-unit square. The pictures and the SVG both read these, so the
+// sizes a desktop picks between show the same drawing.
+namespace icone {
+
+constexpr qreal cote = 128;
+const QPointF centre(64, 64);
+const QRectF cadre(3, 3, 122, 122);
+constexpr qreal arrondi = 26;
+const QColor bordCadre(90, 110, 170);
+constexpr QPointF etoiles[] = {{26, 30}, {98, 24}, {30, 100}, {104, 96}};
+const QColor couleurEtoile(220, 230, 255, 200);
+constexpr qreal rayonEtoile = 1.6;
+constexpr qreal rayonHalo = 44;
+constexpr qreal rayonSoleil = 22;
+constexpr qreal orbiteRx = 50;
+constexpr qreal orbiteRy = 18;
+constexpr qreal inclinaison = -25;
+const QColor couleurOrbite(150, 190, 255, 230);
+const QColor bordPlanete(12, 18, 48);
+constexpr qreal rayonPlanete = 14;
+
+QRadialGradient ciel() {
+    QRadialGradient g(QPointF(64, 56), 80);
+    g.setColorAt(0, QColor(34, 48, 104));
+    g.setColorAt(1, QColor(6, 9, 26));
+    return g;
+}
+
+QRadialGradient halo() {
+    QRadialGradient g(centre, rayonHalo);
+    g.setColorAt(0.4, QColor(255, 200, 60, 160));
+    g.setColorAt(1, QColor(255, 140, 0, 0));
+    return g;
+}
+
+QRadialGradient soleil() {
+    return degradeSphere(centre, rayonSoleil, QPointF(50, 50), QColor(255, 255, 225),
+                         QColor(255, 205, 50), QColor(235, 110, 0));
+}
+
+QPointF planete() {
+    return surEllipse(centre, orbiteRx, orbiteRy, inclinaison, 30);
+}
+
+QRadialGradient degradePlanete() {
+    return degradeSphere(planete(), rayonPlanete, centre, QColor(190, 235, 255),
+                         QColor(50, 130, 230), QColor(10, 30, 90));
+}
+
+// Thin pens vanish at 32 px: keep every line at least about one pixel wide.
+qreal trait(int taille) {
+    return std::max(3.0, 150.0 / taille);
+}
+
+} // namespace icone
+
 void fondIcone(QPainter& p) {
-    QRadialGradient ciel(QPointF(64, 56), 80);
-    ciel.setColorAt(0, QColor(34, 48, 104));
-    ciel.setColorAt(1, QColor(6, 9, 26));
-    p.setPen(QPen(QColor(90, 110, 170), 2));
-    p.setBrush(ciel);
-    p.drawRoundedRect(QRectF(3, 3, 122, 122), 26, 26);
+    p.setPen(QPen(icone::bordCadre, 2));
+    p.setBrush(icone::ciel());
+    p.drawRoundedRect(icone::cadre, icone::arrondi, icone::arrondi);
 }
 
 void soleilIcone(QPainter& p) {
-    QRadialGradient halo(QPointF(64, 64), 44);
-    halo.setColorAt(0.4, QColor(255, 200, 60, 160));
-    halo.setColorAt(1, QColor(255, 140, 0, 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(halo);
-    p.drawEllipse(QPointF(64, 64), 44, 44);
-    p.setBrush(degradeSphere(QPointF(64, 64), 22, QPointF(50, 50), QColor(255, 255, 225),
-                             QColor(255, 205, 50), QColor(235, 110, 0)));
-    p.drawEllipse(QPointF(64, 64), 22, 22);
+    p.setBrush(icone::halo());
+    p.drawEllipse(icone::centre, icone::rayonHalo, icone::rayonHalo);
+    p.setBrush(icone::soleil());
+    p.drawEllipse(icone::centre, icone::rayonSoleil, icone::rayonSoleil);
 }
 
 void etoilesIcone(QPainter& p) {
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(220, 230, 255, 200));
-    for (QPointF ou : {QPointF(26, 30), QPointF(98, 24), QPointF(30, 100), QPointF(104, 96)}) {
-        p.drawEllipse(ou, 1.6, 1.6);
+    p.setBrush(icone::couleurEtoile);
+    for (QPointF ou : icone::etoiles) {
+        p.drawEllipse(ou, icone::rayonEtoile, icone::rayonEtoile);
     }
-}
-
-// Thin pens vanish at 32 px: keep every line at least about one pixel wide.
-QPen penOrbite(int taille) {
-    return QPen(QColor(150, 190, 255, 230), std::max(3.0, 150.0 / taille));
 }
 
 void orbiteIcone(QPainter& p, int taille, bool devant) {
     p.setBrush(Qt::NoBrush);
-    p.setPen(penOrbite(taille));
-    demiEllipse(p, QPointF(64, 64), 50, 18, -25, devant);
+    p.setPen(QPen(icone::couleurOrbite, icone::trait(taille)));
+    demiEllipse(p, icone::centre, icone::orbiteRx, icone::orbiteRy, icone::inclinaison, devant);
 }
 
 void planeteIcone(QPainter& p, int taille) {
-    const QPointF centre(64, 64);
-    const QPointF planete = surEllipse(centre, 50, 18, -25, 30);
-    p.setPen(QPen(QColor(12, 18, 48), penOrbite(taille).widthF()));
-    p.setBrush(degradeSphere(planete, 14, centre, QColor(190, 235, 255), QColor(50, 130, 230),
-                             QColor(10, 30, 90)));
-    p.drawEllipse(planete, 14, 14);
+    p.setPen(QPen(icone::bordPlanete, icone::trait(taille)));
+    p.setBrush(icone::degradePlanete());
+    p.drawEllipse(icone::planete(), icone::rayonPlanete, icone::rayonPlanete);
 }
 
 QImage dessineIcone(int taille) {
     QImage image = transparente(taille, taille);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(taille / 128.0, taille / 128.0);
+    p.scale(taille / icone::cote, taille / icone::cote);
     fondIcone(p);
     etoilesIcone(p);
     orbiteIcone(p, taille, false);
@@ -145,6 +187,88 @@ QImage dessineIcone(int taille) {
     orbiteIcone(p, taille, true);
     planeteIcone(p, taille);
     return image;
+}
+
+// ---------------------------------------------------------------- scalable icon
+
+QString nombre(qreal x) {
+    return QString::number(x, 'g', 6);
+}
+
+QString couleurSvg(QColor c) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+QString degradeSvg(const char* id, const QRadialGradient& g) {
+    QString svg =
+        QStringLiteral("<radialGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                       "cx=\"%2\" cy=\"%3\" r=\"%4\" fx=\"%5\" fy=\"%6\">\n")
+            .arg(QString::fromUtf8(id), nombre(g.center().x()), nombre(g.center().y()),
+                 nombre(g.radius()), nombre(g.focalPoint().x()), nombre(g.focalPoint().y()));
+    for (const auto& [position, couleur] : g.stops()) {
+        svg += QStringLiteral("  <stop offset=\"%1\" stop-color=\"%2\" stop-opacity=\"%3\"/>\n")
+                   .arg(nombre(position), couleurSvg(couleur), nombre(couleur.alphaF()));
+    }
+    return svg + QStringLiteral("</radialGradient>\n");
+}
+
+QString cercleSvg(QPointF c, qreal r, const QString& style) {
+    return QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" %4/>\n")
+        .arg(nombre(c.x()), nombre(c.y()), nombre(r), style);
+}
+
+// The same halves as demiEllipse(): a clip in the orbit's own tilted frame.
+QString demiOrbiteSvg(bool devant) {
+    const qreal rx = icone::orbiteRx, ry = icone::orbiteRy;
+    const QRectF coupe = devant ? QRectF(-rx - 10, 0, 2 * rx + 20, ry + 10)
+                                : QRectF(-rx - 10, -ry - 10, 2 * rx + 20, ry + 10);
+    const QString id = devant ? QStringLiteral("devant") : QStringLiteral("derriere");
+    const QColor c = icone::couleurOrbite;
+    return QStringLiteral("<g transform=\"translate(%1 %2) rotate(%3)\">\n"
+                          "<clipPath id=\"%4\"><rect x=\"%5\" y=\"%6\" width=\"%7\" "
+                          "height=\"%8\"/></clipPath>\n"
+                          "<ellipse rx=\"%9\" ry=\"%10\" clip-path=\"url(#%4)\" fill=\"none\" "
+                          "stroke=\"%11\" stroke-opacity=\"%12\" stroke-width=\"%13\"/>\n</g>\n")
+        .arg(nombre(icone::centre.x()), nombre(icone::centre.y()), nombre(icone::inclinaison), id,
+             nombre(coupe.x()), nombre(coupe.y()), nombre(coupe.width()), nombre(coupe.height()),
+             nombre(rx))
+        .arg(nombre(ry), couleurSvg(c), nombre(c.alphaF()), nombre(icone::trait(icone::cote)));
+}
+
+QString fondSvg() {
+    const QRectF r = icone::cadre;
+    return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" "
+                          "fill=\"url(#ciel)\" stroke=\"%6\" stroke-width=\"2\"/>\n")
+        .arg(nombre(r.x()), nombre(r.y()), nombre(r.width()), nombre(r.height()),
+             nombre(icone::arrondi), couleurSvg(icone::bordCadre));
+}
+
+QString etoilesSvg() {
+    const QString style =
+        QStringLiteral("fill=\"%1\" fill-opacity=\"%2\"")
+            .arg(couleurSvg(icone::couleurEtoile), nombre(icone::couleurEtoile.alphaF()));
+    QString svg;
+    for (QPointF ou : icone::etoiles) {
+        svg += cercleSvg(ou, icone::rayonEtoile, style);
+    }
+    return svg;
+}
+
+// The icon again as an SVG text, drawn in the same order as dessineIcone().
+QByteArray iconeSvg() {
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"128\" "
+                                 "height=\"128\" viewBox=\"0 0 128 128\">\n<defs>\n");
+    svg += degradeSvg("ciel", icone::ciel()) + degradeSvg("halo", icone::halo()) +
+           degradeSvg("soleil", icone::soleil()) + degradeSvg("planete", icone::degradePlanete());
+    svg += QStringLiteral("</defs>\n") + fondSvg() + etoilesSvg() + demiOrbiteSvg(false);
+    svg += cercleSvg(icone::centre, icone::rayonHalo, QStringLiteral("fill=\"url(#halo)\""));
+    svg += cercleSvg(icone::centre, icone::rayonSoleil, QStringLiteral("fill=\"url(#soleil)\""));
+    svg += demiOrbiteSvg(true);
+    svg += cercleSvg(icone::planete(), icone::rayonPlanete,
+                     QStringLiteral("fill=\"url(#planete)\" stroke=\"%1\" stroke-width=\"%2\"")
+                         .arg(couleurSvg(icone::bordPlanete), nombre(icone::trait(icone::cote))));
+    return (svg + QStringLiteral("</svg>\n")).toUtf8();
 }
 
 // ---------------------------------------------------------------- hand cursor
@@ -405,25 +529,28 @@ void ligneTexte(QPainter& p, const QString& texte, QFont police, int taille, QCo
     p.drawText(boite, Qt::AlignCenter, texte);
 }
 
-void notices(QPainter& p) {
+void notices(QPainter& p, const QString& version) {
     const QFont sans("DejaVu Sans");
     QFont penchee = sans;
     penchee.setItalic(true);
     ligneTexte(p, "Un planétaire pour le bureau", penchee, 14, QColor(225, 230, 255),
                QPointF(322, 103));
-    ligneTexte(p, "Version 1.0", sans, 12, QColor(170, 185, 230), QPointF(322, 124));
+    ligneTexte(p, "Version " + version, sans, 12, QColor(170, 185, 230), QPointF(322, 124));
     QLinearGradient voile(0, 262, 0, 307);
     voile.setColorAt(0, QColor(0, 0, 0, 0));
     voile.setColorAt(0.4, QColor(0, 0, 0, 190));
     p.fillRect(QRectF(0, 262, 467, 45), voile);
-    ligneTexte(p, "Logiciel libre — © 2026 l'équipe Sidranes", sans, 11, QColor(200, 200, 210),
-               QPointF(233.5, 281));
+    ligneTexte(p, "Logiciel libre, licence GPL 3 ou ultérieure — © 2026 l'équipe Sidranes", sans,
+               11, QColor(200, 200, 210), QPointF(233.5, 281));
     ligneTexte(p, "Appuyez sur une touche ou cliquez sur l'image", penchee, 11,
                QColor(140, 150, 180), QPointF(233.5, 297));
 }
 
-QImage dessineDebut() {
+// The version is also stored as a text field, so that a test can tell a picture
+// left behind by a version change.
+QImage dessineDebut(const QString& version) {
     QImage image(467, 307, QImage::Format_RGB32);
+    image.setText(QStringLiteral("Version"), version);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -434,7 +561,7 @@ QImage dessineDebut() {
     terreEtLune(p);
     saturne(p);
     titre(p);
-    notices(p);
+    notices(p, version);
     return image;
 }
 
@@ -450,7 +577,29 @@ bool enregistre(const QImage& image, const QDir& dossier, const char* nom, int q
     return true;
 }
 
-bool dessineTout(const QDir& dossier) {
+bool enregistreTexte(const QByteArray& texte, const QDir& dossier, const char* nom) {
+    QFile fichier(dossier.filePath(QString::fromUtf8(nom)));
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(texte) != texte.size()) {
+        std::fprintf(stderr, "dessine-images: écriture impossible : %s\n",
+                     qPrintable(fichier.fileName()));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(fichier.fileName()));
+    return true;
+}
+
+// The desktop's icon theme: every usual size, then the scalable drawing.
+bool dessineIconesBureau(const QDir& dossier) {
+    for (int taille : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QByteArray nom = QStringLiteral("sidranes-%1.png").arg(taille).toUtf8();
+        if (!enregistre(dessineIcone(taille), dossier, nom.constData())) {
+            return false;
+        }
+    }
+    return enregistreTexte(iconeSvg(), dossier, "sidranes.svg");
+}
+
+bool dessineTout(const QDir& dossier, const QString& version) {
     return enregistre(dessineIcone(32), dossier, "icone.png") &&
            enregistre(dessineIcone(128), dossier, "icone-128.png") &&
            enregistre(dessineMain(), dossier, "main.png") &&
@@ -459,20 +608,22 @@ bool dessineTout(const QDir& dossier) {
            enregistre(dessineBoule({215, 255, 195}, {60, 185, 60}, {10, 85, 20}), dossier,
                       "boule-verte.png") &&
            enregistre(dessineFondGlissiere(), dossier, "fond-glissiere.png") &&
-           enregistre(dessineDebut(), dossier, "debut.jpg", 92);
+           enregistre(dessineDebut(version), dossier, "debut.jpg", 92);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: dessine-images DOSSIER\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: dessine-images IMAGES ICONES VERSION\n");
         return 2;
     }
-    const QDir dossier(QString::fromLocal8Bit(argv[1]));
-    if (!dossier.exists() || !chargePolices()) {
+    const QDir images(QString::fromLocal8Bit(argv[1]));
+    const QDir icones(QString::fromLocal8Bit(argv[2]));
+    if (!images.exists() || !icones.exists() || !chargePolices()) {
         return 1;
     }
-    return dessineTout(dossier) ? 0 : 1;
+    const QString version = QString::fromLocal8Bit(argv[3]);
+    return dessineTout(images, version) && dessineIconesBureau(icones) ? 0 : 1;
 }

@@ -37,7 +37,7 @@ Sidrane::Sidrane(const QString& chemin)
     chargeRessources();
     Accessibilite::installe();
     setObjectName(QStringLiteral("Sidrane"));
-    setWindowTitle(QStringLiteral("Sidranes 1.0"));
+    setWindowTitle(QStringLiteral("Sidranes " SIDRANES_VERSION_COURTE));
     QIcon icone(QStringLiteral(":/icone.png"));
     icone.addFile(QStringLiteral(":/icone-128.png"));
     setWindowIcon(icone);
