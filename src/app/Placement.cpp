@@ -37,7 +37,6 @@ void montreNom(const Systeme& s, SurfaceAstres& surface, int i, float divX, floa
 } // namespace
 
 void PlaceAstres(Systeme& s, SurfaceAstres& surface, int32_t jour) {
-    surface.commencePassage();
     const int n = s.Champ;
     for (int i = 1; i <= n; ++i) {
         Astre& a = s.astres[i];
@@ -50,7 +49,6 @@ void PlaceAstres(Systeme& s, SurfaceAstres& surface, int32_t jour) {
     if (s.LuneOn) {
         placeLune(s, surface, jour);
     }
-    surface.terminePassage();
 }
 
 void RemiseAZero(Systeme& s, SurfaceAstres& surface) {

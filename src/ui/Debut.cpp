@@ -64,7 +64,9 @@ void Debut::montreAPropos() {
 void Debut::charge() {
     if (!charge_) {
         charge_ = true;
-        Timer1.start();
+        if (isVisible()) {
+            Timer1.start();
+        }
     }
 }
 
@@ -97,7 +99,15 @@ void Debut::keyPressEvent(QKeyEvent* event) {
 
 void Debut::showEvent(QShowEvent* event) {
     centre();
+    if (charge_) {
+        Timer1.start();
+    }
     QDialog::showEvent(event);
+}
+
+void Debut::hideEvent(QHideEvent* event) {
+    Timer1.stop();
+    QDialog::hideEvent(event);
 }
 
 void Debut::centre() {

@@ -12,7 +12,9 @@ class QFrame;
 // is the mode marker: only while it reads "Début" does the timer close it.
 //
 // The window lives for the whole run. "Unloading" it (any closing) hides it,
-// stops its timer and empties its tag; "loading" it starts the timer again.
+// stops its timer and empties its tag; "loading" it starts the timer again. The
+// timer runs only while the window shows: hidden, nothing it does can be seen, and
+// it would wake a stopped program every 5 seconds.
 class Debut : public QDialog {
     Q_OBJECT
 
@@ -46,6 +48,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void creeControles();

@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <memory>
 
 class QLabel;
 class QPainter;
@@ -25,14 +24,14 @@ class QPainter;
 // Traces are drawn once into a persistent image at the device pixel ratio: they
 // survive being covered and are never redrawn from a history. A resize resamples the
 // image once from a reference copy kept at the size of the last clearing, never from
-// an image already resampled, so dragging a window edge does not blur them away.
+// an image already resampled, so dragging a window edge does not blur them away. Until
+// the first such resize the image is that reference, and each circle is drawn once.
 // The discs (ShSidrane) are painted over it; the name labels (LbNom) are child labels.
 class Cosmos : public QWidget, public SurfaceAstres {
     Q_OBJECT
 
 public:
     explicit Cosmos(QWidget* parent = nullptr);
-    ~Cosmos() override;
 
     // User scale with upper-left corner (x1, y1) and lower-right corner (x2, y2).
     void setScale(double x1, double y1, double x2, double y2);
@@ -59,8 +58,6 @@ public:
     QLabel* nom(int i) const { return etiquettes[i]; }
     QPointF positionNom(int i) const { return positionsNoms[i]; }
 
-    void commencePassage() override;
-    void terminePassage() override;
     void deplaceForme(int astre, float gauche, float haut) override;
     void cercle(float x, float y, float rayon, int32_t couleur) override;
     void montreNom(int astre, bool visible) override;
@@ -79,9 +76,7 @@ private:
     void redimensionneImage();
     void modifieForme(int i, const std::function<void(Forme&)>& changement);
     void placeEtiquette(int i);
-    void ouvrePeintres();
-    void fermePeintres();
-    void traceCercle(QPainter& peintre, const QPointF& centre, double rx, double ry,
+    void traceCercle(QImage& cible, const QPointF& centre, double rx, double ry,
                      const QColor& couleur) const;
     QRect zoneAPeindre(int i) const;
 
@@ -89,12 +84,9 @@ private:
     bool echelleUtilisateur = false;
     QTransform transformation;
     QImage image;
-    QImage reference;            // the traces at the resolution of the last clearing
+    // The traces at the resolution of the last clearing; null while `image` has it.
+    QImage reference;
     bool referenceVierge = true; // nothing drawn since: a resize may change its resolution
-    // Open on both images from the first trace circle of a placement pass to its end.
-    std::unique_ptr<QPainter> peintreImage;
-    std::unique_ptr<QPainter> peintreReference;
-    bool enPassage = false;
     bool remplissagePlein = true;
     QColor couleurRemplissage{255, 255, 0};
     std::array<Forme, NbAstres> formes;

@@ -1,17 +1,40 @@
 #include "Forme.h"
 
+#include "Disque.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-void Forme::peint(QPainter* p, const QRectF& pixels) const {
+void Forme::peint(QPainter* p, const QRectF& pixels, const QRect& zone) const {
     const qreal dpr = p->device()->devicePixelRatioF();
+    if (std::max(pixels.width(), pixels.height()) * dpr > CoteMaxCache) {
+        image = QImage();
+        peintGrand(p, pixels, zone, dpr);
+        return;
+    }
     if (image.isNull() || pixels.size() != tailleImage || image.devicePixelRatio() != dpr ||
         BorderColor != bordImage || FillColor != fondImage || FillSolid != pleinImage) {
         dessine(pixels.size(), dpr);
     }
     p->drawImage(pixels.topLeft().toPoint(), image);
+}
+
+void Forme::peintGrand(QPainter* p, const QRectF& pixels, const QRect& zone, qreal dpr) const {
+    const QRect part = pixels.intersected(QRectF(zone)).toAlignedRect();
+    if (part.isEmpty()) {
+        return;
+    }
+    QImage morceau((QSizeF(part.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    morceau.fill(Qt::transparent);
+    // The largest circle the rectangle holds, as the cached discs draw it.
+    const double d = std::min(pixels.width(), pixels.height());
+    const QPointF centre = (pixels.center() - QPointF(part.topLeft())) * dpr;
+    const double r = (d / 2 - 0.5) * dpr;
+    Disque::peint(morceau, centre, r, r, BorderColor, FillSolid ? FillColor : Qt::transparent);
+    morceau.setDevicePixelRatio(dpr);
+    p->drawImage(part.topLeft(), morceau);
 }
 
 void Forme::dessine(const QSizeF& taille, qreal dpr) const {

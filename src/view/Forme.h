@@ -22,13 +22,19 @@ public:
     QColor FillColor;
     bool FillSolid = true;
 
-    // Paints the disc into `pixels`, the rectangle it covers on the device, snapped
-    // to whole pixels. The antialiased disc is drawn once and kept until its size or
-    // colours change: every tick moves it, and copying is far cheaper than drawing.
-    void peint(QPainter* p, const QRectF& pixels) const;
+    // Paints the part of the disc inside `zone` (device-independent pixels) into
+    // `pixels`, the rectangle it covers on the device, snapped to whole pixels. A disc
+    // up to CoteMaxCache device pixels is drawn once and kept until its size or colours
+    // change: every tick moves it, and copying is far cheaper than drawing. A larger one
+    // is drawn each time, over `zone` only, so no disc ever needs more memory than the
+    // part of the area being painted.
+    void peint(QPainter* p, const QRectF& pixels, const QRect& zone) const;
+
+    static constexpr int CoteMaxCache = 512;
 
 private:
     void dessine(const QSizeF& taille, qreal dpr) const;
+    void peintGrand(QPainter* p, const QRectF& pixels, const QRect& zone, qreal dpr) const;
 
     mutable QImage image;
     mutable QSizeF tailleImage;

@@ -131,9 +131,10 @@ void TestDebut::splashPuisAProposEncoreEtEncore() {
     Debut debut;
     QVERIFY(
         fermePar(debut, true, [](Debut& d) { QMetaObject::invokeMethod(&d.Timer1, "timeout"); }));
-    // The window now waits, hidden, as the about box.
+    // The window now waits, hidden, as the about box, and its timer wakes no one.
     QVERIFY(!debut.isVisible());
     QVERIFY(debut.Tag().isEmpty());
+    QVERIFY(!debut.Timer1.isActive());
     const QPoint centreEcran = QGuiApplication::primaryScreen()->geometry().center();
     for (int fois = 0; fois < 3; ++fois) {
         debut.move(0, 0);
@@ -145,6 +146,7 @@ void TestDebut::splashPuisAProposEncoreEtEncore() {
         });
         QVERIFY(ferme);
         QVERIFY(debut.Tag().isEmpty());
+        QVERIFY(!debut.Timer1.isActive());
     }
 }
 

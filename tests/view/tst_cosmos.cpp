@@ -2,6 +2,8 @@
 
 #include "Cosmos.h"
 
+#include <QFile>
+#include <QScreen>
 #include <QtTest>
 #include <climits>
 
@@ -19,6 +21,10 @@ private slots:
     void clsRendToutNoir();
     void largeurRapportee();
     void soleilPeint();
+    void cerclesALEcranApresLePassage_data();
+    void cerclesALEcranApresLePassage();
+    void disqueImmenseRemplitLaZone_data();
+    void disqueImmenseRemplitLaZone();
 };
 
 namespace {
@@ -36,7 +42,31 @@ struct Zone {
         c->setScale(-e, e, e, -e);
         return QTest::qWaitForWindowExposed(&fenetre);
     }
+
+    // What the screen shows of the area once pending paints are done: the window's
+    // backing store as flushed, not a fresh rendering of the widget.
+    QImage ecran() {
+        QCoreApplication::processEvents();
+        const QPoint coin = c->mapTo(&fenetre, QPoint());
+        return fenetre.screen()
+            ->grabWindow(fenetre.winId(), coin.x(), coin.y(), c->width(), c->height())
+            .toImage();
+    }
 };
+
+// Peak resident memory of this process in kB.
+long pointeMemoireKo() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& ligne : f.readAll().split('\n')) {
+        if (ligne.startsWith("VmHWM:")) {
+            return ligne.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -70,25 +100,32 @@ void TestCosmos::echelleCentreeYVersLeHaut() {
 
 void TestCosmos::cercleDansSaCouleur_data() {
     QTest::addColumn<bool>("plein");
+    QTest::addColumn<double>("rayon");
     QTest::addColumn<QColor>("centre");
-    // Traces are outlines; the area as created fills its circles in yellow.
-    QTest::newRow("contour") << false << QColor(Qt::black);
-    QTest::newRow("rempli") << true << QColor(255, 255, 0);
+    // Traces are outlines; the area as created fills its circles in yellow. Every
+    // ring passes through the middle of pixel 120 on the middle row; the largest
+    // are far beyond what QPainter draws (one of 1e8 pixels took it seconds).
+    for (double rayon : {205.0, 1e4, 1e9}) {
+        const QByteArray r = QByteArray::number(rayon);
+        QTest::newRow("contour " + r) << false << rayon << QColor(Qt::black);
+        QTest::newRow("rempli " + r) << true << rayon << QColor(255, 255, 0);
+    }
 }
 
 void TestCosmos::cercleDansSaCouleur() {
     QFETCH(bool, plein);
+    QFETCH(double, rayon);
     QFETCH(QColor, centre);
     Zone z;
     QVERIFY(z.prepare(200, 200, 1000));
     Cosmos& c = *z.c;
     c.setFillSolid(plein);
-    c.Circle(0, 0, 205, QColor(255, 0, 0)); // the ring through the middle of pixel 120
+    c.Circle(205 - rayon, 0, rayon, QColor(255, 0, 0));
     const QRgb anneau = c.traces().pixel(120, 100);
     QVERIFY2(qRed(anneau) >= 200 && qGreen(anneau) <= 16 && qBlue(anneau) == 0,
              qPrintable(QColor(anneau).name()));
-    QCOMPARE(QColor(c.traces().pixel(100, 100)), centre);
-    QCOMPARE(c.traces().pixel(10, 10) & 0xFFFFFF, 0u);
+    QCOMPARE(QColor(c.traces().pixel(115, 100)), centre);
+    QCOMPARE(c.traces().pixel(125, 100) & 0xFFFFFF, 0u);
 }
 
 void TestCosmos::traceSurvitAuRedimensionnement_data() {
@@ -180,6 +217,85 @@ void TestCosmos::soleilPeint() {
     QCOMPARE(QColor(vue.pixel(150, 130)), QColor(Qt::black));
     c.setVisibleForme(0, false);
     QCOMPARE(QColor(c.grab().toImage().pixel(150, 150)), QColor(Qt::black));
+}
+
+void TestCosmos::cerclesALEcranApresLePassage_data() {
+    QTest::addColumn<QString>("avant");
+    // What may come between two placement passes.
+    QTest::newRow("premier passage") << QString();
+    QTest::newRow("apres un passage") << QStringLiteral("passage");
+    QTest::newRow("apres un effacement") << QStringLiteral("Cls");
+    QTest::newRow("apres un redimensionnement") << QStringLiteral("taille");
+    QTest::newRow("apres un affichage") << QStringLiteral("peinture");
+}
+
+void TestCosmos::cerclesALEcranApresLePassage() {
+    QFETCH(QString, avant);
+    Zone z;
+    QVERIFY(z.prepare(300, 300, 1000));
+    Cosmos& c = *z.c;
+    c.setFillSolid(false);
+    for (int i = 0; i < NbAstres; ++i) {
+        c.setVisibleForme(i, false);
+    }
+    // A pass as the clock runs one: each body's circle in its own colour.
+    auto passage = [&c](float y, int32_t couleur) {
+        for (int i = 0; i < 4; ++i) {
+            c.cercle(float(i * 400 - 600), y, 50, couleur);
+        }
+    };
+    if (avant == QLatin1String("passage")) {
+        passage(-500, 0x00FF00);
+    } else if (avant == QLatin1String("Cls")) {
+        passage(-500, 0x00FF00);
+        c.Cls();
+    } else if (avant == QLatin1String("taille")) {
+        passage(-500, 0x00FF00);
+        c.resize(240, 240);
+        QCoreApplication::processEvents();
+        c.resize(300, 300);
+    } else if (avant == QLatin1String("peinture")) {
+        passage(-500, 0x00FF00);
+        z.ecran();
+    }
+    passage(400, 0x0000FF); // red
+    const QImage vue = z.ecran();
+    for (int i = 0; i < 4; ++i) {
+        // The top of each ring: 60 pixels above the middle row, 7.5 pixels above its centre.
+        const QPoint haut(qRound((i * 400 - 600 + 1000) * 0.15), 150 - 60 - 8);
+        QVERIFY2(qRed(vue.pixel(haut)) >= 128, qPrintable(QString::number(i)));
+    }
+}
+
+void TestCosmos::disqueImmenseRemplitLaZone_data() {
+    QTest::addColumn<double>("diametre");
+    QTest::addColumn<bool>("coinCouvert");
+    // Diameters in km on an area of +-1000 km: 1.3 times the area's side and beyond.
+    QTest::newRow("un peu plus grand que la zone") << 2600.0 << false;
+    QTest::newRow("17 fois la zone") << 34000.0 << true;
+    QTest::newRow("1e6") << 1e6 << true;
+    QTest::newRow("1e20") << 1e20 << true;
+    QTest::newRow("1e30") << 1e30 << true;
+}
+
+void TestCosmos::disqueImmenseRemplitLaZone() {
+    QFETCH(double, diametre);
+    QFETCH(bool, coinCouvert);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    Zone z;
+    QVERIFY(z.prepare(300, 300, 1000));
+    Cosmos& c = *z.c;
+    const QColor jaune(255, 200, 0);
+    c.setCouleursForme(0, jaune, jaune, jaune);
+    const float d = float(diametre);
+    const long pointe = pointeMemoireKo();
+    c.setGeometrieForme(0, QRectF(-d / 2, d / 2, d, d));
+    const QImage vue = z.ecran();
+    QCOMPARE(QColor(vue.pixel(150, 150)), jaune);
+    QCOMPARE(QColor(vue.pixel(1, 150)), jaune);
+    QCOMPARE(QColor(vue.pixel(1, 1)) == jaune, coinCouvert);
+    // The whole area is 360 kB; a cache the size of the disc would take gigabytes.
+    QVERIFY2(pointeMemoireKo() - pointe < 32 * 1024, qPrintable(QString::number(pointe)));
 }
 
 QTEST_MAIN(TestCosmos)
