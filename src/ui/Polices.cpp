@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <algorithm>
 
 namespace {
 
@@ -33,7 +34,20 @@ QFont Polices::tahoma(qreal points, bool gras) {
 }
 
 QFont Polices::comic(qreal points, bool gras) {
-    return police(familleComic, points, gras);
+    // Comic Sans MS where it is installed; Comic Neue, drawn after it, stands in for it.
+    return police({QStringLiteral("Comic Sans MS"), familleComic}, points, gras);
+}
+
+QFont Polices::police(const QStringList& familles, qreal points, bool gras) {
+    const auto presente = [](const QString& famille) { return QFontDatabase::hasFamily(famille); };
+    if (std::none_of(familles.begin(), familles.end(), presente)) {
+        return police(QString(), points, gras);
+    }
+    // The whole list is asked for: the font matcher takes the first it finds.
+    QFont resultat(familles);
+    resultat.setPointSizeF(points);
+    resultat.setBold(gras);
+    return resultat;
 }
 
 QFont Polices::police(const QString& famille, qreal points, bool gras) {

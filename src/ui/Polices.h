@@ -2,9 +2,11 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 // The fonts of the interface. Tahoma comes from Debian's fonts-wine, which
-// installs it outside fontconfig's path; Comic Neue stands for Comic Sans MS.
+// installs it outside fontconfig's path; Comic Sans MS is asked for first and
+// Comic Neue stands in for it.
 // Every font falls back to the system's sans font when its family is missing.
 class Polices {
 public:
@@ -19,4 +21,7 @@ public:
 
     // The family if it is available, otherwise the system's general font.
     static QFont police(const QString& famille, qreal points, bool gras);
+    // The families in order of preference, the later ones standing in for the
+    // earlier; the system's general font when none of them is available.
+    static QFont police(const QStringList& familles, qreal points, bool gras);
 };

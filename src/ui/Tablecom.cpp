@@ -1,5 +1,6 @@
 #include "Tablecom.h"
 
+#include "AjusteLegende.h"
 #include "Glissiere.h"
 #include "LabelCliquable.h"
 #include "PisteGlissiere.h"
@@ -7,6 +8,7 @@
 #include "Ressources.h"
 #include "Twips.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -64,6 +66,16 @@ Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
     CmdFin = bouton("CmdFin", QStringLiteral("Quitter Sidranes"), {240, 7440, 2370, 375});
     creeGlissieres();
     creeLiens();
+    suitLegendes();
+}
+
+void Tablecom::suitLegendes() {
+    // No caption is ever cut, whatever fonts the machine has.
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
+            AjusteLegende::suit(w);
+        }
+    }
 }
 
 QPushButton* Tablecom::bouton(const char* nom, const QString& texte, const QRect& twips) {

@@ -45,4 +45,5 @@ private:
     QLabel* afficheur(const char* nom, const QString& texte, const QRect& twips);
     void creeGlissieres();
     void creeLiens();
+    void suitLegendes();
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+
+class QWidget;
+
+// Keeps a control's caption inside the control whatever font the machine has: when
+// the text does not fit at the control's own font, it is drawn at a smaller point
+// size, the control keeping its place and size. A shorter caption gets the control's
+// own size back. Works on labels and buttons; captions set at any time are seen,
+// since the size is settled just before each painting.
+class AjusteLegende : public QObject {
+    Q_OBJECT
+
+public:
+    // Watches `controle`; its font at that moment, and any font set on it later, is
+    // the one its captions are drawn at when they fit.
+    static void suit(QWidget* controle);
+    // `police` reduced by quarter points until `texte` fits in `controle`.
+    static QFont quiTient(const QWidget* controle, const QString& texte, const QFont& police);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    explicit AjusteLegende(QWidget* controle);
+    void ajuste();
+
+    QWidget* controle;
+    QFont propre;
+    bool ajustement = false;
+};
