@@ -2,6 +2,7 @@
 
 #include "Arrondi.h"
 #include "Calendrier.h"
+#include "ChampOrbital.h"
 #include "Orbite.h"
 
 #include <cmath>
@@ -86,13 +87,16 @@ void verifieDiametres(const Systeme& s, const Provenance& p) {
 void verifieRayons(const Systeme& s, const Provenance& p) {
     for (int champ = 1; champ <= DernierePlanete; ++champ) {
         const Astre& a = s.astres[champ];
-        if (!(a.RayonOrbite > 0) || !fini(double(a.RayonOrbite) * 1.3)) {
+        // Every radius is held to the widest margin, whatever its field's own.
+        if (!(a.RayonOrbite > 0) || !fini(double(a.RayonOrbite) * ChampOrbital::MargeMax)) {
             refuse(p, s, champ, Rubrique::RayonOrbite,
                    QStringLiteral("un nombre de km plus grand que 0 et d'au plus 2,6 × 10^38"));
         }
-        const double echelle = static_cast<float>(double(a.RayonOrbite) * 1.3);
+        const float echelle = ChampOrbital::echelle(s.astres, champ);
         for (int i = 0; i < NbAstres; ++i) {
-            if (!fini(double(s.astres[i].Diametre) * 2 * echelle / s.LargeurCosmos)) {
+            const float largeur =
+                ChampOrbital::largeurDisque(s.astres[i].Diametre, echelle, s.LargeurCosmos);
+            if (!std::isfinite(largeur)) {
                 refuse(p, s, i, Rubrique::Diametre,
                        QStringLiteral(
                            "un diamètre plus petit%1à l'échelle du champ orbital allant jusqu'à "

@@ -2,6 +2,7 @@
 
 #include "Accessibilite.h"
 #include "Calendrier.h"
+#include "ChampOrbital.h"
 #include "Contact.h"
 #include "Cosmos.h"
 #include "Debut.h"
@@ -190,7 +191,7 @@ void Sidrane::annonceCrans() {
 }
 
 void Sidrane::afficheChamp() {
-    Tablecom_->LbOrbite->setText(QStringLiteral("Champ orbital : ") + s.astres[s.Champ].Nom);
+    Tablecom_->LbOrbite->setText(ChampOrbital::legendeOrbite(s.astres, s.Champ));
 }
 
 void Sidrane::afficheDate(const QDate& date) {
@@ -207,42 +208,42 @@ void Sidrane::resizeEvent(QResizeEvent*) {
 // ---- Scale and field ----
 
 void Sidrane::FixeEchelle(int champ) {
-    const double facteur = champ == 4 ? 1.3 : 1.1;
-    s.Echelle = static_cast<float>(double(s.astres[champ].RayonOrbite) * facteur);
-    Cosmos_->setScale(-s.Echelle, s.Echelle, s.Echelle, -s.Echelle);
+    const ChampOrbital::Vue v = ChampOrbital::vue(s, champ);
+    s.Echelle = v.Echelle;
+    Cosmos_->setScale(v.coinHautGauche.x(), v.coinHautGauche.y(), v.coinBasDroit.x(),
+                      v.coinBasDroit.y());
     Cosmos_->setFillSolid(false);
-    tailleFormes(champ);
-    for (int i = 0; i <= champ; ++i) {
-        Cosmos_->setVisibleForme(i, true);
+    for (int i = 0; i < NbAstres; ++i) {
+        dimensionne(i, v.disques[i]);
     }
-    if (champ > 2) {
-        Cosmos_->setVisibleForme(Lune, s.LuneOn);
+    for (int i = 0; i <= DernierePlanete; ++i) {
+        if (v.visibles[i]) {
+            Cosmos_->setVisibleForme(i, true);
+        }
     }
-    Tablecom_->CmdLune->setEnabled(champ > 2);
-    for (int i = champ + 1; i <= DernierePlanete; ++i) {
-        Cosmos_->setVisibleForme(i, false);
+    if (v.luneVisible) {
+        Cosmos_->setVisibleForme(Lune, *v.luneVisible);
     }
-    if (s.EnMarche) {
-        Tablecom_->LbVit->setText(QString::number(s.astres[champ].VitesseKm));
+    Tablecom_->CmdLune->setEnabled(v.lunePossible);
+    for (int i = 0; i <= DernierePlanete; ++i) {
+        if (!v.visibles[i]) {
+            Cosmos_->setVisibleForme(i, false);
+        }
     }
-    Tablecom_->LabCourse->setText(QStringLiteral("Distance parcourue par ") + s.astres[champ].Nom);
+    if (v.soleilReduit) {
+        dimensionne(Soleil, *v.soleilReduit);
+    }
+    if (v.vitesse) {
+        Tablecom_->LbVit->setText(*v.vitesse);
+    }
+    Tablecom_->LabCourse->setText(v.course);
 }
 
-void Sidrane::tailleFormes(int champ) {
-    auto dimensionne = [this](int i, float largeur) {
-        const float w = Cosmos_->setLargeurForme(i, largeur);
-        Cosmos_->setHauteurForme(i, w);
-        s.astres[i].DecalX = -w / 2;
-        s.astres[i].DecalY = w / 2;
-    };
-    for (int i = 0; i < NbAstres; ++i) {
-        dimensionne(i, static_cast<float>(double(s.astres[i].Diametre) * Cosmos_->ScaleWidth() /
-                                          s.LargeurCosmos));
-    }
-    // Far fields show the Sun at a quarter of its size so it does not hide Mercury.
-    if (champ > 4) {
-        dimensionne(Soleil, Cosmos_->forme(Soleil).Width / 4);
-    }
+void Sidrane::dimensionne(int i, const ChampOrbital::Disque& d) {
+    Cosmos_->setLargeurForme(i, d.Width);
+    Cosmos_->setHauteurForme(i, d.Height);
+    s.astres[i].DecalX = d.DecalX;
+    s.astres[i].DecalY = d.DecalY;
 }
 
 void Sidrane::ChangeChamp() {

@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <memory>
 
+namespace ChampOrbital {
+struct Disque;
+}
 class Cosmos;
 class Debut;
 class Tablecom;
@@ -71,7 +74,7 @@ private:
     // The notches' spoken texts, for the keyboard and screen readers.
     void annonceCrans();
     void FixeEchelle(int champ);
-    void tailleFormes(int champ);
+    void dimensionne(int astre, const ChampOrbital::Disque& disque);
     void ChangeChamp();
     void PlaceAstres(int32_t jour);
     void RemiseAZero();

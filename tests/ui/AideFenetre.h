@@ -4,6 +4,7 @@
 // pressing and dragging on the slider tracks as a user does, and reading the
 // trace image of the drawing area.
 
+#include "ChampOrbital.h"
 #include "Cosmos.h"
 #include "Glissiere.h"
 #include "PisteGlissiere.h"

@@ -63,8 +63,7 @@ void TestGlissieres::clicChoisitLeChamp() {
     QCOMPARE(f->tablecom()->LbOrbite->text(), "Champ orbital : " + s.astres[champ].Nom);
     QCOMPARE(f->tablecom()->LabCourse->text(), "Distance parcourue par " + s.astres[champ].Nom);
     QVERIFY(!s.GlisseCO);
-    const double facteur = champ == 4 ? 1.3 : 1.1;
-    QCOMPARE(s.Echelle, static_cast<float>(double(s.astres[champ].RayonOrbite) * facteur));
+    QCOMPARE(s.Echelle, ChampOrbital::echelle(s.astres, champ));
     for (int i = 0; i <= DernierePlanete; ++i) {
         QVERIFY2(f->cosmos()->forme(i).Visible == (i <= champ), qPrintable(QString::number(i)));
     }

@@ -254,7 +254,7 @@ void TestInventaire::valeursAuDemarrage() {
     QCOMPARE(s.Pas, 1);
     QCOMPARE(s.IndVitesse, 1);
     QCOMPARE(s.DateCour, s.DateDebut);
-    QCOMPARE(s.Echelle, static_cast<float>(double(s.astres[Terre].RayonOrbite) * 1.1));
+    QCOMPARE(s.Echelle, ChampOrbital::echelle(s.astres, Terre));
     QVERIFY(!s.EnMarche && !s.TraceOn && !s.LuneOn && !s.NomsOn);
     for (const ReglesGlissiere::Geometrie& g : {s.CO, s.Tp}) {
         QCOMPARE(g.XMin, 218);

@@ -561,9 +561,8 @@ private:
             }
         }
         // The view drawn is the one of the current field.
-        const float echelle =
-            static_cast<float>(double(s.astres[s.Champ].RayonOrbite) * (s.Champ == 4 ? 1.3 : 1.1));
-        if (s.Echelle != echelle || c.ScaleWidth() != 2 * double(s.Echelle)) {
+        if (s.Echelle != ChampOrbital::echelle(s.astres, s.Champ) ||
+            c.ScaleWidth() != 2 * double(s.Echelle)) {
             return QStringLiteral("scale %1 (drawing %2) for field %3")
                 .arg(s.Echelle)
                 .arg(c.ScaleWidth())
