@@ -246,12 +246,12 @@ void TstDemarrage::refus_data() {
                "faut un diamètre plus petit ; à l'échelle du champ orbital allant jusqu'à Mercure, "
                "le disque "
                "serait infini.";
+    // Each field at its own margin: Uranus's 1.1 still holds this disc, Neptune's not.
     QTest::newRow("diamètre énorme d'une planète")
         << 6 << QByteArray("Saturne, 3e31, 1, 1433530000, 0, 0, 10759.22")
         << f + "12 : nombre « 3e31 » hors limites pour le diamètre de l'astre n° 7 (Saturne) ; il "
-               "faut un diamètre plus petit ; à l'échelle du champ orbital allant jusqu'à Uranus, "
-               "le disque "
-               "serait infini.";
+               "faut un diamètre plus petit ; à l'échelle du champ orbital allant jusqu'à "
+               "Neptune, le disque serait infini.";
     // Names are quoted cleaned and cut; no marker in them is taken for an argument.
     QTest::newRow("nom à caractères de contrôle")
         << 4 << QByteArray("\"\x1b[2J%1\x07%3\", 6, 1, 227939200, 0, 0, 0")
