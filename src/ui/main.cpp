@@ -9,6 +9,7 @@
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> application = Ecran::ouvre(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(SIDRANES_VERSION));
     QApplication::setStyle(QStringLiteral("Fusion"));
     Polices::charge();
     SurveillanceEcran surveillance;
