@@ -16,8 +16,13 @@ QMessageLogContext contexteVide;
 
 void garde(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        // The platform could not be opened: the toolkit would abort next.
+        // The platform could not be opened: the toolkit would abort next. Its own words
+        // follow ours, for whoever has to find out why.
         std::fprintf(stderr, "%s (le système graphique n'a pas pu être ouvert).\n", SansEcran);
+        for (const auto& recu : std::as_const(recus)) {
+            std::fprintf(stderr, "  %s\n", qUtf8Printable(recu.second));
+        }
+        std::fprintf(stderr, "  %s\n", qUtf8Printable(message));
         std::_Exit(1);
     }
     recus.append({type, message});
