@@ -113,6 +113,13 @@ QString elargitAnnee(QStringView format) {
     return resultat;
 }
 
+QLocale localeDesDates(const QLocale& utilisateur) {
+    if (utilisateur.language() == QLocale::C) {
+        return QLocale(QLocale::French, QLocale::France);
+    }
+    return utilisateur;
+}
+
 QString texteCourt(const QDate& date, const QLocale& locale) {
     return locale.toString(date, formatCourt(locale));
 }

@@ -22,11 +22,15 @@ std::optional<QDate> construit(int annee, int mois, int jour);
 // date + jours, or nothing when that leaves the range.
 std::optional<QDate> ajouteJours(const QDate& date, int64_t jours);
 
+// The locale the dates are written in: the user's, except the bare C/POSIX locale of
+// minimal systems, whose English month would stand alone in a French window: French then.
+QLocale localeDesDates(const QLocale& utilisateur = QLocale());
+
 // The locale's short date format, with a two-digit year widened to four digits:
 // the simulation spans thousands of years and "01/01/25" cannot tell 2025 from 9925.
-QString texteCourt(const QDate& date, const QLocale& locale = QLocale::system());
+QString texteCourt(const QDate& date, const QLocale& locale = localeDesDates());
 // That format itself, for callers that show many dates.
-QString formatCourt(const QLocale& locale = QLocale::system());
+QString formatCourt(const QLocale& locale = localeDesDates());
 
 // A date format with every two-letter year field ("yy", not part of a longer run of y)
 // made "yyyy"; quoted literal text ('...', with '' for a quote) is left alone.

@@ -33,7 +33,7 @@ const QString AfficherNoms = QStringLiteral("Afficher noms planètes");
 } // namespace
 
 Sidrane::Sidrane(const QString& chemin)
-    : cheminDonnees(chemin), locale(QLocale::system()),
+    : cheminDonnees(chemin), locale(Calendrier::localeDesDates()),
       formatDate(Calendrier::formatCourt(locale)) {
     chargeRessources();
     Accessibilite::installe();

@@ -16,6 +16,8 @@ private slots:
     void elargitAnnee();
     void texteCourt_data();
     void texteCourt();
+    void localeDesDates_data();
+    void localeDesDates();
 };
 
 void TstCalendrier::bornes() {
@@ -192,6 +194,27 @@ void TstCalendrier::texteCourt() {
     QFETCH(QDate, date);
     QFETCH(QString, attendu);
     QCOMPARE(Calendrier::texteCourt(date, QLocale(locale)), attendu);
+}
+
+void TstCalendrier::localeDesDates_data() {
+    QTest::addColumn<QString>("utilisateur");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("C") << "C"
+                       << "fr_FR";
+    QTest::newRow("C.UTF-8") << "C.UTF-8"
+                             << "fr_FR";
+    QTest::newRow("POSIX") << "POSIX"
+                           << "fr_FR";
+    QTest::newRow("en_US gardée") << "en_US"
+                                  << "en_US";
+    QTest::newRow("de_DE gardée") << "de_DE"
+                                  << "de_DE";
+}
+
+void TstCalendrier::localeDesDates() {
+    QFETCH(QString, utilisateur);
+    QFETCH(QString, attendu);
+    QCOMPARE(Calendrier::localeDesDates(QLocale(utilisateur)).name(), attendu);
 }
 
 QTEST_GUILESS_MAIN(TstCalendrier)

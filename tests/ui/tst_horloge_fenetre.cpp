@@ -11,6 +11,9 @@ class TestHorlogeFenetre : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup();
+    void dateSelonLaLangue_data();
+    void dateSelonLaLangue();
     void etats_data();
     void etats();
     void ticksAvancentJoursEtDate();
@@ -26,6 +29,45 @@ void verifieInvariant(const Sidrane& f) {
 }
 
 } // namespace
+
+void TestHorlogeFenetre::cleanup() {
+    QLocale::setDefault(QLocale::system());
+}
+
+void TestHorlogeFenetre::dateSelonLaLangue_data() {
+    QTest::addColumn<QString>("langue");
+    QTest::addColumn<QString>("depart");
+    QTest::addColumn<QString>("lendemain");
+    // Two-digit years in the short formats of en_US and de_DE: widened to four.
+    QTest::newRow("en_US") << "en_US"
+                           << "1/1/2025"
+                           << "1/2/2025";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "01.01.2025"
+                           << "02.01.2025";
+    QTest::newRow("fr_FR") << "fr_FR"
+                           << "01/01/2025"
+                           << "02/01/2025";
+    // The bare locale of minimal systems writes its months in English: French instead.
+    QTest::newRow("C") << "C"
+                       << "01/01/2025"
+                       << "02/01/2025";
+}
+
+void TestHorlogeFenetre::dateSelonLaLangue() {
+    QFETCH(QString, langue);
+    QFETCH(QString, depart);
+    QFETCH(QString, lendemain);
+    QLocale::setDefault(QLocale(langue));
+    auto f = ouvre();
+    QVERIFY(f);
+    QCOMPARE(f->tablecom()->LbTemps->text(), depart);
+    QTest::mouseClick(f->tablecom()->CmdStart, Qt::LeftButton);
+    f->temps_Timer();
+    QCOMPARE(f->tablecom()->LbTemps->text(), lendemain);
+    QTest::mouseClick(f->tablecom()->CmdDebut, Qt::LeftButton);
+    QCOMPARE(f->tablecom()->LbTemps->text(), depart);
+}
 
 void TestHorlogeFenetre::etats_data() {
     QTest::addColumn<QStringList>("clics");
