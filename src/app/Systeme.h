@@ -32,7 +32,7 @@ struct Systeme {
 
     bool GlisseCO = false; // field slider being dragged
     int32_t ChampGlisse = 0;
-    ReglesGlissiere::Geometrie CO{}; // field slider: XMin, XMax, Cran
-    bool GlisseTp = false;           // speed slider being dragged
-    ReglesGlissiere::Geometrie Tp{};
+    ReglesGlissiere::Geometrie GeometrieCO{}; // field slider: XMinCO, XMaxCO, CranCO
+    bool GlisseTp = false;                    // speed slider being dragged
+    ReglesGlissiere::Geometrie GeometrieTp{}; // XMinTp, XMaxTp, CranTp
 };

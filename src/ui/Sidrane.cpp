@@ -11,6 +11,7 @@
 #include "Horloge.h"
 #include "LabelCliquable.h"
 #include "LecteurDonnees.h"
+#include "Legendes.h"
 #include "PisteGlissiere.h"
 #include "Placement.h"
 #include "Ressources.h"
@@ -25,12 +26,7 @@
 
 using ReglesGlissiere::Marge;
 
-namespace {
-
-const QString Demarrer = QStringLiteral("Démarrer");
-const QString AfficherNoms = QStringLiteral("Afficher noms planètes");
-
-} // namespace
+namespace {} // namespace
 
 Sidrane::Sidrane(const QString& chemin)
     : cheminDonnees(chemin), locale(Calendrier::localeDesDates()),
@@ -122,25 +118,25 @@ void Sidrane::demarre() {
     // Small screens: the window opens inside the work area rather than past its edges.
     SurveillanceEcran::appliqueAuPremierAffichage(this);
     show();
-    s.DateCour = s.DateDebut;
+    systeme.DateCour = systeme.DateDebut;
     ChangeChamp();
     RemiseAZero();
 }
 
 void Sidrane::lit() {
     DonneesSidranes donnees = LecteurDonnees::lit(cheminDonnees);
-    s.DateDebut = donnees.DateDebut;
-    s.astres = donnees.astres;
+    systeme.DateDebut = donnees.DateDebut;
+    systeme.astres = donnees.astres;
     provenance = std::move(donnees.provenance);
 }
 
 void Sidrane::InitSysteme() {
     // Disc sizes are fractions of the drawing area's width as designed, before layout.
     const auto largeur = static_cast<int32_t>(arrondiPair(Cosmos_->ScaleWidth()));
-    Demarrage::InitSysteme(s, largeur, provenance);
+    Demarrage::InitSysteme(systeme, largeur, provenance);
     afficheChamp();
-    afficheDate(s.DateDebut);
-    Tablecom_->CmdTrace->setText(QStringLiteral("Montrer la trace des planètes"));
+    afficheDate(systeme.DateDebut);
+    Tablecom_->CmdTrace->setText(Legendes::MontrerTrace);
     Tablecom_->CmdTrace->setEnabled(false);
     Tablecom_->CmdCls->setEnabled(false);
     Tablecom_->CmdDebut->setEnabled(false);
@@ -150,9 +146,9 @@ void Sidrane::InitSysteme() {
 
 void Sidrane::initFormesEtNoms() {
     for (int i = 0; i < NbAstres; ++i) {
-        const QColor couleur = couleurRvb(s.astres[i].Couleur);
+        const QColor couleur = couleurRvb(systeme.astres[i].Couleur);
         QLabel* nom = Cosmos_->nom(i);
-        nom->setText(s.astres[i].Nom);
+        nom->setText(systeme.astres[i].Nom);
         nom->setAutoFillBackground(false);
         nom->hide();
         // A name is never cut: the label widens to its text.
@@ -166,32 +162,35 @@ void Sidrane::initFormesEtNoms() {
 
 void Sidrane::initGlissieres() {
     Glissiere* co = Tablecom_->CO;
-    s.CO = ReglesGlissiere::geometrie(co->largeurBouton(), co->largeurFond(), NbAstres - 2);
-    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(co->gauchePiste(), s.Champ, s.CO.Cran));
+    systeme.GeometrieCO =
+        ReglesGlissiere::geometrie(co->largeurBouton(), co->largeurFond(), NbAstres - 2);
+    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(co->gauchePiste(), systeme.Champ,
+                                                            systeme.GeometrieCO.Cran));
     Glissiere* tp = Tablecom_->Tp;
-    s.Tp = ReglesGlissiere::geometrie(tp->largeurBouton(), tp->largeurFond(), Systeme::NbVitesses);
-    tp->setGaucheBouton(
-        ReglesGlissiere::gaucheBoutonAuCran(tp->gauchePiste(), s.IndVitesse, s.Tp.Cran));
+    systeme.GeometrieTp =
+        ReglesGlissiere::geometrie(tp->largeurBouton(), tp->largeurFond(), Systeme::NbVitesses);
+    tp->setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(tp->gauchePiste(), systeme.IndVitesse,
+                                                            systeme.GeometrieTp.Cran));
     annonceCrans();
 }
 
 void Sidrane::annonceCrans() {
     QStringList champs;
     for (int k = 1; k <= DernierePlanete; ++k) {
-        champs << QStringLiteral("Champ orbital : ") + s.astres[k].Nom;
+        champs << ChampOrbital::legendeOrbite(systeme.astres, k);
     }
-    Tablecom_->CO->setCrans(s.CO, champs);
+    Tablecom_->CO->setCrans(systeme.GeometrieCO, champs);
     QStringList vitesses;
     for (int k = 1; k <= Systeme::NbVitesses; ++k) {
-        const int pas = s.TabVitesse[k];
+        const int pas = systeme.TabVitesse[k];
         vitesses << (pas == 1 ? QStringLiteral("Vitesse : 1 jour par pas")
                               : QStringLiteral("Vitesse : %1 jours par pas").arg(pas));
     }
-    Tablecom_->Tp->setCrans(s.Tp, vitesses);
+    Tablecom_->Tp->setCrans(systeme.GeometrieTp, vitesses);
 }
 
 void Sidrane::afficheChamp() {
-    Tablecom_->LbOrbite->setText(ChampOrbital::legendeOrbite(s.astres, s.Champ));
+    Tablecom_->LbOrbite->setText(ChampOrbital::legendeOrbite(systeme.astres, systeme.Champ));
 }
 
 void Sidrane::afficheDate(const QDate& date) {
@@ -208,8 +207,8 @@ void Sidrane::resizeEvent(QResizeEvent*) {
 // ---- Scale and field ----
 
 void Sidrane::FixeEchelle(int champ) {
-    const ChampOrbital::Vue v = ChampOrbital::vue(s, champ);
-    s.Echelle = v.Echelle;
+    const ChampOrbital::Vue v = ChampOrbital::vue(systeme, champ);
+    systeme.Echelle = v.Echelle;
     Cosmos_->setScale(v.coinHautGauche.x(), v.coinHautGauche.y(), v.coinBasDroit.x(),
                       v.coinBasDroit.y());
     Cosmos_->setFillSolid(false);
@@ -242,24 +241,24 @@ void Sidrane::FixeEchelle(int champ) {
 void Sidrane::dimensionne(int i, const ChampOrbital::Disque& d) {
     Cosmos_->setLargeurForme(i, d.Width);
     Cosmos_->setHauteurForme(i, d.Height);
-    s.astres[i].DecalX = d.DecalX;
-    s.astres[i].DecalY = d.DecalY;
+    systeme.astres[i].DecalX = d.DecalX;
+    systeme.astres[i].DecalY = d.DecalY;
 }
 
 void Sidrane::ChangeChamp() {
-    FixeEchelle(s.Champ);
+    FixeEchelle(systeme.Champ);
     Cosmos_->Cls();
-    Cosmos_->deplaceForme(Soleil, s.astres[Soleil].DecalX, s.astres[Soleil].DecalY);
+    Cosmos_->deplaceForme(Soleil, systeme.astres[Soleil].DecalX, systeme.astres[Soleil].DecalY);
     cacheNoms(NbAstres - 1);
-    PlaceAstres(s.Jours);
+    PlaceAstres(systeme.Jours);
 }
 
 void Sidrane::PlaceAstres(int32_t jour) {
-    Placement::PlaceAstres(s, *Cosmos_, jour);
+    Placement::PlaceAstres(systeme, *Cosmos_, jour);
 }
 
 void Sidrane::RemiseAZero() {
-    Placement::RemiseAZero(s, *Cosmos_);
+    Placement::RemiseAZero(systeme, *Cosmos_);
 }
 
 void Sidrane::cacheNoms(int dernier) {
@@ -280,103 +279,103 @@ void Sidrane::regleIntervalle(int intervalle) {
 
 void Sidrane::temps_Timer() {
     // The calendar ends on 31 December 9999: a step past it stops the clock instead.
-    if (!Horloge::avance(s)) {
-        arrete();
+    if (!Horloge::avance(systeme)) {
+        arreteHorloge(BoutonTrace::Desactive);
         return;
     }
-    afficheDate(s.DateCour);
-    PlaceAstres(s.Jours);
+    afficheDate(systeme.DateCour);
+    PlaceAstres(systeme.Jours);
 }
 
 void Sidrane::CmdStart_Click() {
-    if (s.EnMarche) {
-        arrete();
+    if (systeme.EnMarche) {
+        arreteHorloge(BoutonTrace::Desactive);
         return;
     }
-    s.EnMarche = true;
+    systeme.EnMarche = true;
     Tablecom_->CmdTrace->setEnabled(true);
     Tablecom_->CmdDebut->setEnabled(true);
-    cacheNoms(s.Champ);
-    regleIntervalle(s.Intervalle);
-    Tablecom_->CmdStart->setText(QStringLiteral("Arrêter"));
-    if (s.NomsOn) {
-        s.NomsOn = false;
-        Tablecom_->CmdAffNom->setText(AfficherNoms);
+    cacheNoms(systeme.Champ);
+    regleIntervalle(systeme.Intervalle);
+    Tablecom_->CmdStart->setText(Legendes::Arreter);
+    if (systeme.NomsOn) {
+        systeme.NomsOn = false;
+        Tablecom_->CmdAffNom->setText(Legendes::AfficherNoms);
     }
-    Tablecom_->LbVit->setText(QString::number(s.astres[s.Champ].VitesseKm));
+    Tablecom_->LbVit->setText(QString::number(systeme.astres[systeme.Champ].VitesseKm));
 }
 
-void Sidrane::arrete() {
-    s.EnMarche = false;
-    Tablecom_->CmdTrace->setEnabled(false);
+// Every way of stopping the clock: start/stop, the reset, the names and the end of the
+// calendar. Only the names keep the traces button, which otherwise acts only while running.
+void Sidrane::arreteHorloge(BoutonTrace trace) {
+    systeme.EnMarche = false;
+    if (trace == BoutonTrace::Desactive) {
+        Tablecom_->CmdTrace->setEnabled(false);
+    }
     regleIntervalle(0);
-    Tablecom_->CmdStart->setText(Demarrer);
-    Tablecom_->LbVit->setText(QStringLiteral("0"));
+    Tablecom_->CmdStart->setText(Legendes::Demarrer);
+    Tablecom_->LbVit->setText(Legendes::VitesseArretee);
 }
 
 void Sidrane::CmdDebut_Click() {
-    regleIntervalle(0);
-    Tablecom_->CmdStart->setText(Demarrer);
-    s.EnMarche = false;
+    arreteHorloge(BoutonTrace::Desactive);
     Tablecom_->CmdDebut->setEnabled(false);
-    Tablecom_->CmdTrace->setEnabled(false);
-    s.DateCour = s.DateDebut;
-    afficheDate(s.DateCour);
-    Tablecom_->LbVit->setText(QStringLiteral("0"));
+    systeme.DateCour = systeme.DateDebut;
+    afficheDate(systeme.DateCour);
     RemiseAZero();
 }
 
 // ---- Speed slider ----
 
 void Sidrane::ImTpControl_MouseDown(double x) {
-    if (Tablecom_->Tp->presse(x, s.Tp)) {
-        s.GlisseTp = true;
+    if (Tablecom_->Tp->presse(x, systeme.GeometrieTp)) {
+        systeme.GlisseTp = true;
     }
 }
 
 void Sidrane::ImTpControl_MouseMove(double x) {
-    if (s.GlisseTp && ReglesGlissiere::dansLaCourse(x, s.Tp)) {
+    if (systeme.GlisseTp && ReglesGlissiere::dansLaCourse(x, systeme.GeometrieTp)) {
         Tablecom_->Tp->centreBoutonSur(x);
     }
 }
 
 void Sidrane::ImTpControl_MouseUp() {
-    s.GlisseTp = false;
+    systeme.GlisseTp = false;
 }
 
 void Sidrane::ImTpControl_Click() {
-    s.IndVitesse = Tablecom_->Tp->cranDuBouton(s.Tp, Systeme::NbVitesses);
-    s.Pas = s.TabVitesse[s.IndVitesse];
+    systeme.IndVitesse = Tablecom_->Tp->cranDuBouton(systeme.GeometrieTp, Systeme::NbVitesses);
+    systeme.Pas = systeme.TabVitesse[systeme.IndVitesse];
 }
 
 // ---- Orbital field slider ----
 
 void Sidrane::ImCoControl_MouseDown(double x) {
-    if (Tablecom_->CO->presse(x, s.CO)) {
-        s.GlisseCO = true;
+    if (Tablecom_->CO->presse(x, systeme.GeometrieCO)) {
+        systeme.GlisseCO = true;
     }
 }
 
 void Sidrane::ImCoControl_MouseMove(double x) {
-    if (!(s.GlisseCO && ReglesGlissiere::dansLaCourse(x, s.CO))) {
+    if (!(systeme.GlisseCO && ReglesGlissiere::dansLaCourse(x, systeme.GeometrieCO))) {
         return;
     }
     Tablecom_->CO->centreBoutonSur(x);
-    s.ChampGlisse = Tablecom_->CO->cranDuBouton(s.CO, DernierePlanete);
-    if (s.ChampGlisse != s.Champ) {
-        s.Champ = s.ChampGlisse;
+    systeme.ChampGlisse = Tablecom_->CO->cranDuBouton(systeme.GeometrieCO, DernierePlanete);
+    if (systeme.ChampGlisse != systeme.Champ) {
+        systeme.Champ = systeme.ChampGlisse;
         afficheChamp();
         ChangeChamp();
     }
 }
 
 void Sidrane::ImCoControl_MouseUp() {
-    s.GlisseCO = false;
+    systeme.GlisseCO = false;
     ChangeChamp();
 }
 
 void Sidrane::ImCoControl_Click() {
-    s.Champ = Tablecom_->CO->cranDuBouton(s.CO, DernierePlanete);
+    systeme.Champ = Tablecom_->CO->cranDuBouton(systeme.GeometrieCO, DernierePlanete);
     afficheChamp();
     ChangeChamp();
 }
@@ -384,9 +383,9 @@ void Sidrane::ImCoControl_Click() {
 // ---- Overlays ----
 
 void Sidrane::CmdTrace_Click() {
-    s.TraceOn = !s.TraceOn;
-    Tablecom_->CmdTrace->setText(s.TraceOn ? QStringLiteral("Suspendre la trace des planètes")
-                                           : QStringLiteral("Montrer la trace des planètes"));
+    systeme.TraceOn = !systeme.TraceOn;
+    Tablecom_->CmdTrace->setText(systeme.TraceOn ? Legendes::SuspendreTrace
+                                                 : Legendes::MontrerTrace);
     Tablecom_->CmdCls->setEnabled(true);
 }
 
@@ -396,13 +395,12 @@ void Sidrane::CmdCls_Click() {
 }
 
 void Sidrane::CmdLune_Click() {
-    s.LuneOn = !s.LuneOn;
-    Tablecom_->CmdLune->setText(s.LuneOn ? QStringLiteral("Cacher la Lune")
-                                         : QStringLiteral("Montrer la Lune"));
-    if (s.Champ > 2) {
-        Cosmos_->setVisibleForme(Lune, s.LuneOn);
+    systeme.LuneOn = !systeme.LuneOn;
+    Tablecom_->CmdLune->setText(systeme.LuneOn ? Legendes::CacherLune : Legendes::MontrerLune);
+    if (systeme.Champ > 2) {
+        Cosmos_->setVisibleForme(Lune, systeme.LuneOn);
     }
-    PlaceAstres(s.Jours);
+    PlaceAstres(systeme.Jours);
 }
 
 void Sidrane::CmdAffNom_Click() {
@@ -410,25 +408,21 @@ void Sidrane::CmdAffNom_Click() {
 }
 
 void Sidrane::BasculeNoms() {
-    const QString masquer = QStringLiteral("Masquer noms planètes");
-    if (s.EnMarche) {
-        // Names belong to the stopped clock: asking for them stops it, traces button kept.
-        s.EnMarche = false;
-        regleIntervalle(0);
-        Tablecom_->CmdStart->setText(Demarrer);
-        Tablecom_->CmdAffNom->setText(masquer);
-        Tablecom_->LbVit->setText(QStringLiteral("0"));
-        Placement::MontreNoms(s, *Cosmos_);
-        s.NomsOn = true;
+    if (systeme.EnMarche) {
+        // Names belong to the stopped clock: asking for them stops it.
+        arreteHorloge(BoutonTrace::Garde);
+        Tablecom_->CmdAffNom->setText(Legendes::MasquerNoms);
+        Placement::MontreNoms(systeme, *Cosmos_);
+        systeme.NomsOn = true;
         return;
     }
-    s.NomsOn = !s.NomsOn;
-    if (s.NomsOn) {
-        Tablecom_->CmdAffNom->setText(masquer);
-        Placement::MontreNoms(s, *Cosmos_);
+    systeme.NomsOn = !systeme.NomsOn;
+    if (systeme.NomsOn) {
+        Tablecom_->CmdAffNom->setText(Legendes::MasquerNoms);
+        Placement::MontreNoms(systeme, *Cosmos_);
     } else {
-        Tablecom_->CmdAffNom->setText(AfficherNoms);
-        cacheNoms(s.Champ);
+        Tablecom_->CmdAffNom->setText(Legendes::AfficherNoms);
+        cacheNoms(systeme.Champ);
     }
 }
 

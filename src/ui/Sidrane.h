@@ -34,7 +34,7 @@ public:
     // Form_Load without the splash: the window shown with the bodies at day 0.
     void demarre();
 
-    const Systeme& etat() const { return s; }
+    const Systeme& etat() const { return systeme; }
     Cosmos* cosmos() const { return Cosmos_; }
     Tablecom* tablecom() const { return Tablecom_; }
     Debut* debut() const { return Debut_.get(); }
@@ -79,7 +79,8 @@ private:
     void PlaceAstres(int32_t jour);
     void RemiseAZero();
     void BasculeNoms();
-    void arrete();
+    enum class BoutonTrace { Desactive, Garde };
+    void arreteHorloge(BoutonTrace trace);
     void regleIntervalle(int intervalle);
     void cacheNoms(int dernier);
     void afficheDate(const QDate& date);
@@ -87,7 +88,7 @@ private:
 
     QString cheminDonnees;
     Provenance provenance; // where each value of the file was read, for refusals
-    Systeme s;
+    Systeme systeme;
     Cosmos* Cosmos_;
     Tablecom* Tablecom_;
     QTimer temps;

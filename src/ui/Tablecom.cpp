@@ -3,6 +3,7 @@
 #include "AjusteLegende.h"
 #include "Glissiere.h"
 #include "LabelCliquable.h"
+#include "Legendes.h"
 #include "PisteGlissiere.h"
 #include "Polices.h"
 #include "Ressources.h"
@@ -48,20 +49,18 @@ Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
     LbTitre->setFont(Polices::comic(9.75, true));
 
     CmdDebut = bouton("CmdDebut", QStringLiteral("Début"), {240, 720, 855, 375});
-    CmdStart = bouton("CmdStart", QStringLiteral("Démarrer"), {1620, 720, 975, 375});
-    CmdTrace =
-        bouton("CmdTrace", QStringLiteral("Montrer la trace des planètes"), {240, 1440, 2370, 375});
+    CmdStart = bouton("CmdStart", Legendes::Demarrer, {1620, 720, 975, 375});
+    CmdTrace = bouton("CmdTrace", Legendes::MontrerTrace, {240, 1440, 2370, 375});
     CmdCls = bouton("CmdCls", QStringLiteral("Effacer les traces"), {240, 1920, 2370, 375});
-    CmdLune = bouton("CmdLune", QStringLiteral("Montrer la Lune"), {240, 2400, 2370, 375});
-    CmdAffNom =
-        bouton("CmdAffNom", QStringLiteral("Afficher Noms planètes"), {240, 2880, 2370, 375});
+    CmdLune = bouton("CmdLune", Legendes::MontrerLune, {240, 2400, 2370, 375});
+    CmdAffNom = bouton("CmdAffNom", Legendes::AfficherNomsAuDepart, {240, 2880, 2370, 375});
     CmdAffNom->setToolTip(QStringLiteral("toto"));
     LbOrbite = afficheur("LbOrbite", QString(), {240, 3840, 2370, 255});
     LabDate = label<QLabel>("LabDate", QStringLiteral("Date"), {480, 5400, 495, 255});
     LbTemps = afficheur("LbTemps", QString(), {1080, 5400, 1530, 255});
     LabCourse = label<QLabel>("LabCourse", QStringLiteral("Distance parcourue par"),
                               {240, 6600, 2415, 255});
-    LbVit = afficheur("LbVit", QStringLiteral("0"), {480, 6960, 600, 255});
+    LbVit = afficheur("LbVit", Legendes::VitesseArretee, {480, 6960, 600, 255});
     Labkm = label<QLabel>("Labkm", QStringLiteral("x 1000 km/jour"), {1170, 6975, 1215, 255});
     CmdFin = bouton("CmdFin", QStringLiteral("Quitter Sidranes"), {240, 7440, 2370, 375});
     creeGlissieres();

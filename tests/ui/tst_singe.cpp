@@ -601,7 +601,8 @@ private:
                 .arg(s.LuneOn)
                 .arg(s.NomsOn);
         }
-        for (const auto& [g, geo] : {std::pair{t.CO, s.CO}, std::pair{t.Tp, s.Tp}}) {
+        for (const auto& [g, geo] :
+             {std::pair{t.CO, s.GeometrieCO}, std::pair{t.Tp, s.GeometrieTp}}) {
             const double centre = g->gaucheBouton() - g->gauchePiste() + g->largeurBouton() / 2;
             if (centre < geo.XMin || centre > geo.XMax) {
                 return QStringLiteral("knob %1 centred at %2 twips, outside %3..%4")
