@@ -311,10 +311,11 @@ QImage dessineMain() {
 
 // ---------------------------------------------------------------- slider
 
-QImage dessineBoule(QColor clair, QColor base, QColor sombre) {
-    QImage image = transparente(20, 20);
+QImage dessineBoule(QColor clair, QColor base, QColor sombre, int echelle = 1) {
+    QImage image = transparente(20 * echelle, 20 * echelle);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(echelle, echelle);
     const QPointF centre(10, 10);
     p.setPen(QPen(sombre.darker(160), 0.9));
     p.setBrush(degradeSphere(centre, 9.3, QPointF(2, 1), clair, base, sombre));
@@ -328,13 +329,12 @@ QImage dessineBoule(QColor clair, QColor base, QColor sombre) {
     return image;
 }
 
+// One-pixel edges as filled rectangles, so that a scaled painter keeps them whole.
 void bordCreux(QPainter& p, QRect r, QColor haut, QColor bas) {
-    p.setPen(haut);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bas);
-    p.drawLine(r.bottomLeft() + QPoint(1, 0), r.bottomRight());
-    p.drawLine(r.topRight() + QPoint(0, 1), r.bottomRight());
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), haut);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), haut);
+    p.fillRect(QRect(r.left() + 1, r.bottom(), r.width() - 1, 1), bas);
+    p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), bas);
 }
 
 // The knobs, 20 px high, stand 10 px below the top: their centre, and so the
@@ -350,15 +350,17 @@ void rainure(QPainter& p) {
     p.drawRoundedRect(QRectF(5, 18.5, 148, 3), 1.5, 1.5);
 }
 
-QImage dessineFondGlissiere() {
-    QImage image(158, 38, QImage::Format_RGB32);
+QImage dessineFondGlissiere(int echelle = 1) {
+    QImage image(158 * echelle, 38 * echelle, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(echelle, echelle);
+    const QRect cadre(0, 0, 158, 38);
     QLinearGradient fond(0, 0, 0, 38);
     fond.setColorAt(0, QColor(211, 194, 161));
     fond.setColorAt(1, QColor(232, 218, 190));
-    p.fillRect(image.rect(), fond);
-    bordCreux(p, image.rect(), QColor(138, 120, 92), QColor(255, 251, 240));
-    bordCreux(p, image.rect().adjusted(1, 1, -1, -1), QColor(184, 166, 134), QColor(243, 230, 204));
+    p.fillRect(cadre, fond);
+    bordCreux(p, cadre, QColor(138, 120, 92), QColor(255, 251, 240));
+    bordCreux(p, cadre.adjusted(1, 1, -1, -1), QColor(184, 166, 134), QColor(243, 230, 204));
     rainure(p);
     return image;
 }
@@ -548,13 +550,15 @@ void notices(QPainter& p, const QString& version) {
 
 // The version is also stored as a text field, so that a test can tell a picture
 // left behind by a version change.
-QImage dessineDebut(const QString& version) {
-    QImage image(467, 307, QImage::Format_RGB32);
+QImage dessineDebut(const QString& version, int echelle = 1) {
+    const QSize taille(467, 307);
+    QImage image(taille * echelle, QImage::Format_RGB32);
     image.setText(QStringLiteral("Version"), version);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    etoiles(p, image.size());
+    p.scale(echelle, echelle);
+    etoiles(p, taille);
     orbites(p);
     soleilEclatant(p);
     planetes(p);
@@ -611,6 +615,18 @@ bool dessineTout(const QDir& dossier, const QString& version) {
            enregistre(dessineDebut(version), dossier, "debut.jpg", 92);
 }
 
+// The same pictures at twice the pixels for screens scaled by 2: Qt picks
+// "name@2x.png" beside "name.png" and shows it at the same logical size.
+bool dessineDoubles(const QDir& dossier, const QString& version) {
+    return enregistre(dessineIcone(64), dossier, "icone@2x.png") &&
+           enregistre(dessineBoule({255, 230, 170}, {255, 135, 15}, {150, 55, 0}, 2), dossier,
+                      "boule-orange@2x.png") &&
+           enregistre(dessineBoule({215, 255, 195}, {60, 185, 60}, {10, 85, 20}, 2), dossier,
+                      "boule-verte@2x.png") &&
+           enregistre(dessineFondGlissiere(2), dossier, "fond-glissiere@2x.png") &&
+           enregistre(dessineDebut(version, 2), dossier, "debut@2x.jpg", 92);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -625,5 +641,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const QString version = QString::fromLocal8Bit(argv[3]);
-    return dessineTout(images, version) && dessineIconesBureau(icones) ? 0 : 1;
+    const bool dessinees = dessineTout(images, version) && dessineDoubles(images, version) &&
+                           dessineIconesBureau(icones);
+    return dessinees ? 0 : 1;
 }

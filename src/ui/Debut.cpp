@@ -39,7 +39,7 @@ void Debut::creeControles() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Sidranes : les planètes sur fond noir"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/debut.jpg")));
+    Image1->setPixmap(imageRessource(QStringLiteral(":/debut.jpg")));
     Image1->setGeometry(Twips::rectPixels(0, 120, 7005, 4605));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPixmap>
+#include <QString>
 #include <QtGlobal>
 
 // The pictures are compiled into the static application library, whose resource
@@ -7,3 +9,8 @@
 inline void chargeRessources() {
     Q_INIT_RESOURCE(assets);
 }
+
+// A picture of the resources for the densest screen: on a screen scaled by 2 the
+// drawing "name@2x.png" beside "name.png", found by Qt's own lookup, with its device
+// pixel ratio set, so that it shows at the same logical size, only sharper.
+QPixmap imageRessource(const QString& chemin);

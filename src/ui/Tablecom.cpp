@@ -108,9 +108,9 @@ QLabel* Tablecom::afficheur(const char* nom, const QString& texte, const QRect& 
 }
 
 void Tablecom::creeGlissieres() {
-    const QPixmap fond(QStringLiteral(":/fond-glissiere.png"));
-    const QPixmap orange(QStringLiteral(":/boule-orange.png"));
-    const QPixmap verte(QStringLiteral(":/boule-verte.png"));
+    const QPixmap fond = imageRessource(QStringLiteral(":/fond-glissiere.png"));
+    const QPixmap orange = imageRessource(QStringLiteral(":/boule-orange.png"));
+    const QPixmap verte = imageRessource(QStringLiteral(":/boule-verte.png"));
     CO = new Glissiere(this, QStringLiteral("CO"), {orange, fond},
                        {{240, 4240, 2370, 495}, {360, 4390, 285, 300}, {240, 4240, 2370, 570}});
     CO->piste()->setObjectName(QStringLiteral("ImCoControl"));

@@ -24,8 +24,10 @@ Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images,
     ImFondSl->setObjectName(QStringLiteral("ImFondSl%1").arg(nom));
 
     ImFondSl->setPixmap(images.fond);
-    geoFond.setSize(QSizeF(Twips::depuisPixels(images.fond.width()),
-                           Twips::depuisPixels(images.fond.height())));
+    // Logical pixels: a double-density picture covers the same place.
+    const QSizeF naturelle = images.fond.deviceIndependentSize();
+    geoFond.setSize(
+        QSizeF(Twips::depuisPixels(naturelle.width()), Twips::depuisPixels(naturelle.height())));
     ImFondSl->setGeometry(enPixels(geoFond));
     ImBoule->setPixmap(images.bouton);
     ImBoule->setScaledContents(true);

@@ -1,0 +1,68 @@
+// At scale 2 the pictures are their double-density drawings shown at their usual
+// logical size, never the usual bitmaps enlarged.
+
+#include "AideFenetre.h"
+#include "Debut.h"
+#include "LabelCliquable.h"
+#include "Ressources.h"
+
+using namespace AideFenetre;
+
+class TestHauteDensite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void imagesDoubles_data();
+    void imagesDoubles();
+    void fenetreALaTailleLogique();
+};
+
+void TestHauteDensite::imagesDoubles_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QString>("dessinDouble");
+    QTest::addColumn<QSize>("taille");
+    QTest::newRow("boule orange") << ":/boule-orange.png"
+                                  << ":/boule-orange@2x.png" << QSize(20, 20);
+    QTest::newRow("boule verte") << ":/boule-verte.png"
+                                 << ":/boule-verte@2x.png" << QSize(20, 20);
+    QTest::newRow("fond") << ":/fond-glissiere.png"
+                          << ":/fond-glissiere@2x.png" << QSize(158, 38);
+    QTest::newRow("debut") << ":/debut.jpg"
+                           << ":/debut@2x.jpg" << QSize(467, 307);
+    QTest::newRow("icone") << ":/icone.png"
+                           << ":/icone@2x.png" << QSize(32, 32);
+}
+
+void TestHauteDensite::imagesDoubles() {
+    QFETCH(QString, chemin);
+    QFETCH(QString, dessinDouble);
+    QFETCH(QSize, taille);
+    const QPixmap image = imageRessource(chemin);
+    QCOMPARE(image.devicePixelRatio(), 2.0);
+    QCOMPARE(image.deviceIndependentSize(), QSizeF(taille));
+    // The drawing itself, pixel for pixel: not the usual picture scaled up.
+    const QImage dessin(dessinDouble);
+    QCOMPARE(dessin.size(), taille * 2);
+    QCOMPARE(image.toImage().convertToFormat(QImage::Format_ARGB32),
+             dessin.convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestHauteDensite::fenetreALaTailleLogique() {
+    auto f = ouvre();
+    QVERIFY(f);
+    const Glissiere* co = f->tablecom()->CO;
+    QCOMPARE(co->fond()->size(), QSize(158, 38));
+    QCOMPARE(co->fond()->pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(co->bouton()->size(), QSize(19, 20));
+    QCOMPARE(co->bouton()->pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(f->debut()->Image1->pixmap().devicePixelRatio(), 2.0);
+}
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    TestHauteDensite test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hautedensite.moc"
