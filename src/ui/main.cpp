@@ -10,6 +10,9 @@
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> application = Ecran::ouvre(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(SIDRANES_VERSION));
+    // Wayland ignores window icons: the desktop ties the window to its menu entry,
+    // and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sidranes.Sidranes"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     Polices::charge();
     SurveillanceEcran surveillance;
