@@ -14,8 +14,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -155,6 +157,28 @@ inline Stats statistiques(std::vector<double> v) {
     s.moyenne = somme / double(v.size());
     return s;
 }
+
+// Counts the paint events a widget receives, and the rectangles and pixels they ask
+// to repaint.
+class CompteurPeintures : public QObject {
+public:
+    int n = 0;
+    long long rectangles = 0;
+    long long pixels = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            ++n;
+            const QRegion& r = static_cast<QPaintEvent*>(e)->region();
+            rectangles += r.rectCount();
+            for (const QRect& rect : r) {
+                pixels += qint64(rect.width()) * rect.height();
+            }
+        }
+        return false;
+    }
+};
 
 // One figure for bench/run-all: "RESULT key value".
 inline void resultat(const char* cle, double valeur) {

@@ -25,31 +25,9 @@ double nanosecondes(Horloge::time_point debut, Horloge::time_point fin) {
     return double(std::chrono::duration_cast<std::chrono::nanoseconds>(fin - debut).count());
 }
 
-// Counts the paint events the drawing area receives, and the rectangles and pixels
-// they ask to repaint.
-class CompteurPeintures : public QObject {
-public:
-    int n = 0;
-    long long rectangles = 0;
-    long long pixels = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) {
-            ++n;
-            const QRegion& r = static_cast<QPaintEvent*>(e)->region();
-            rectangles += r.rectCount();
-            for (const QRect& rect : r) {
-                pixels += qint64(rect.width()) * rect.height();
-            }
-        }
-        return false;
-    }
-};
-
 // Runs the event loop until the drawing area has been painted once more than
 // `avant` times. False when no paint came.
-bool attendPeinture(const CompteurPeintures& compteur, int avant, int tempsMaxMs = 5000) {
+bool attendPeinture(const Banc::CompteurPeintures& compteur, int avant, int tempsMaxMs = 5000) {
     QElapsedTimer t;
     t.start();
     while (compteur.n == avant) {
@@ -63,7 +41,7 @@ bool attendPeinture(const CompteurPeintures& compteur, int avant, int tempsMaxMs
 
 // A window at its heaviest setting with its clock stopped again, so that the bench
 // alone decides when a tick happens. Traces stay on.
-void prepareFenetre(Sidrane& fenetre, CompteurPeintures& compteur) {
+void prepareFenetre(Sidrane& fenetre, Banc::CompteurPeintures& compteur) {
     fenetre.cosmos()->installEventFilter(&compteur);
     fenetre.demarre();
     if (!QTest::qWaitForWindowExposed(&fenetre)) {
@@ -110,7 +88,7 @@ void passeDePlacement(Sidrane& fenetre, int passes) {
     Banc::resultat("placement_sans_traces_ns", sans.mediane);
 }
 
-void tickAvecPeinture(Sidrane& fenetre, CompteurPeintures& compteur, int ticks) {
+void tickAvecPeinture(Sidrane& fenetre, Banc::CompteurPeintures& compteur, int ticks) {
     std::vector<double> temps;
     std::vector<double> gestionnaire; // temps_Timer alone
     temps.reserve(size_t(ticks));
@@ -170,7 +148,7 @@ int unDemarrage(int argc, char** argv, QElapsedTimer& depuisMain) {
     const QString chemin = Banc::cheminDonnees(QCoreApplication::arguments());
     QElapsedTimer t;
     t.start();
-    CompteurPeintures compteur;
+    Banc::CompteurPeintures compteur;
     Sidrane fenetre(chemin);
     const double construite = double(t.nsecsElapsed()) / 1e6;
     fenetre.cosmos()->installEventFilter(&compteur);
@@ -257,13 +235,13 @@ int main(int argc, char** argv) {
                 qVersion(), qPrintable(chemin));
 
     {
-        CompteurPeintures compteur;
+        Banc::CompteurPeintures compteur;
         Sidrane fenetre(chemin);
         prepareFenetre(fenetre, compteur);
         passeDePlacement(fenetre, entier("--passes", 10000));
     }
     {
-        CompteurPeintures compteur;
+        Banc::CompteurPeintures compteur;
         Sidrane fenetre(chemin);
         prepareFenetre(fenetre, compteur);
         tickAvecPeinture(fenetre, compteur, entier("--ticks", 3000));

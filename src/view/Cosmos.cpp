@@ -66,8 +66,8 @@ void Cosmos::modifieForme(int i, const std::function<void(Forme&)>& changement) 
     const QRect avant = formes[i].Visible ? zoneAPeindre(i) : QRect();
     changement(formes[i]);
     const QRect apres = formes[i].Visible ? zoneAPeindre(i) : QRect();
-    update(avant);
-    update(apres);
+    repeindre(avant);
+    repeindre(apres);
 }
 
 float Cosmos::setLargeurForme(int i, float largeur) {
@@ -133,7 +133,7 @@ void Cosmos::Circle(double x, double y, double rayon, const QColor& couleur) {
     }
     referenceVierge = false;
     const QRectF touche(centre.x() - rx - 2, centre.y() - ry - 2, 2 * rx + 4, 2 * ry + 4);
-    update((touche & QRectF(rect())).toAlignedRect());
+    repeindre((touche & QRectF(rect())).toAlignedRect());
 }
 
 // One painter per circle, opened and closed here, as cheap as a kept one (about 3 us
@@ -173,7 +173,30 @@ void Cosmos::placeEtiquette(int i) {
     }
 }
 
+// Qt's dirty region splits overlapping rectangles into bands, and each band is then
+// copied and sent to the display on its own: a moved disc, its old place and its trace
+// circle are merged here first into one rectangle.
+void Cosmos::repeindre(const QRect& r) {
+    if (r.isEmpty()) {
+        return;
+    }
+    QRect fusion = r;
+    for (qsizetype i = 0; i < aRepeindre.size();) {
+        if (aRepeindre[i]
+                .adjusted(-Voisinage, -Voisinage, Voisinage, Voisinage)
+                .intersects(fusion)) {
+            fusion |= aRepeindre.takeAt(i);
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    aRepeindre.append(fusion);
+    update(fusion);
+}
+
 void Cosmos::paintEvent(QPaintEvent* event) {
+    aRepeindre.clear();
     QPainter p(this);
     const QRect zone = event->rect();
     const qreal dpr = image.devicePixelRatio();

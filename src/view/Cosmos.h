@@ -5,6 +5,7 @@
 #include "SurfaceAstres.h"
 
 #include <QImage>
+#include <QList>
 #include <QTransform>
 #include <QWidget>
 #include <array>
@@ -79,6 +80,7 @@ private:
     void traceCercle(QImage& cible, const QPointF& centre, double rx, double ry,
                      const QColor& couleur) const;
     QRect zoneAPeindre(int i) const;
+    void repeindre(const QRect& r);
 
     QRectF echelle; // left, top, width, height of the user scale (height < 0: y up)
     bool echelleUtilisateur = false;
@@ -89,6 +91,9 @@ private:
     bool referenceVierge = true; // nothing drawn since: a resize may change its resolution
     bool remplissagePlein = true;
     QColor couleurRemplissage{255, 255, 0};
+    // This round's rectangles to repaint, none within Voisinage pixels of another.
+    QList<QRect> aRepeindre;
+    static constexpr int Voisinage = 8;
     std::array<Forme, NbAstres> formes;
     std::array<QLabel*, NbAstres> etiquettes{};
     std::array<QPointF, NbAstres> positionsNoms{};
