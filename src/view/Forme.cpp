@@ -23,18 +23,20 @@ void Forme::peint(QPainter* p, const QRectF& pixels, const QRect& zone) const {
 
 void Forme::peintGrand(QPainter* p, const QRectF& pixels, const QRect& zone, qreal dpr) const {
     const QRect part = pixels.intersected(QRectF(zone)).toAlignedRect();
-    if (part.isEmpty()) {
-        return;
-    }
-    QImage morceau((QSizeF(part.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-    morceau.fill(Qt::transparent);
     // The largest circle the rectangle holds, as the cached discs draw it.
     const double d = std::min(pixels.width(), pixels.height());
-    const QPointF centre = (pixels.center() - QPointF(part.topLeft())) * dpr;
     const double r = (d / 2 - 0.5) * dpr;
-    Disque::peint(morceau, centre, r, r, BorderColor, FillSolid ? FillColor : Qt::transparent);
-    morceau.setDevicePixelRatio(dpr);
-    p->drawImage(part.topLeft(), morceau);
+    // In bands of a few rows: a whole-area image would double the memory of the area.
+    constexpr int Bande = 64;
+    for (int y = part.top(); y <= part.bottom(); y += Bande) {
+        const QRect bande(part.left(), y, part.width(), std::min(Bande, part.bottom() + 1 - y));
+        QImage morceau((QSizeF(bande.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        morceau.fill(Qt::transparent);
+        const QPointF centre = (pixels.center() - QPointF(bande.topLeft())) * dpr;
+        Disque::peint(morceau, centre, r, r, BorderColor, FillSolid ? FillColor : Qt::transparent);
+        morceau.setDevicePixelRatio(dpr);
+        p->drawImage(bande.topLeft(), morceau);
+    }
 }
 
 void Forme::dessine(const QSizeF& taille, qreal dpr) const {
