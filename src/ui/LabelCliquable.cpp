@@ -1,6 +1,10 @@
 #include "LabelCliquable.h"
 
+#include "MarqueFocus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 void LabelCliquable::mousePressEvent(QMouseEvent* event) {
     presse = event->button() == Qt::LeftButton;
@@ -12,5 +16,27 @@ void LabelCliquable::mouseReleaseEvent(QMouseEvent* event) {
     presse = false;
     if (clic) {
         emit clicked();
+    }
+}
+
+void LabelCliquable::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+        }
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LabelCliquable::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (MarqueFocus::visible(this)) {
+        QPainter p(this);
+        MarqueFocus::dessine(p, rect(), MarqueFocus::surSable());
     }
 }

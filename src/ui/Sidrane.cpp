@@ -79,6 +79,8 @@ void Sidrane::creeControles() {
     // Beyond the designed order: the sliders, then the links, for the keyboard alone.
     setTabOrder(t->CmdLune, t->CO->piste());
     setTabOrder(t->CO->piste(), t->Tp->piste());
+    setTabOrder(t->Tp->piste(), t->LabApropos);
+    setTabOrder(t->LabApropos, t->LabContact);
 }
 
 void Sidrane::relieControles() {

@@ -1,9 +1,11 @@
 #include "Tablecom.h"
 
 #include "AjusteLegende.h"
+#include "BoutonSable.h"
 #include "Glissiere.h"
 #include "LabelCliquable.h"
 #include "Legendes.h"
+#include "MarqueFocus.h"
 #include "PisteGlissiere.h"
 #include "Polices.h"
 #include "Ressources.h"
@@ -11,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -78,7 +81,7 @@ void Tablecom::suitLegendes() {
 }
 
 QPushButton* Tablecom::bouton(const char* nom, const QString& texte, const QRect& twips) {
-    auto* b = new QPushButton(texte, this);
+    auto* b = new BoutonSable(texte, this);
     b->setObjectName(QLatin1String(nom));
     b->setGeometry(enPixels(twips));
     b->setFont(Polices::tahoma(8.25));
@@ -131,6 +134,15 @@ void Tablecom::creeLiens() {
     for (QLabel* lien : {static_cast<QLabel*>(LabApropos), static_cast<QLabel*>(LabContact)}) {
         lien->setFont(Polices::tahoma(8.25, true));
         colorie(lien, QPalette::WindowText, GrisFonce);
+        // Reached with Tab only: a click on a link keeps the focus where it was.
+        lien->setFocusPolicy(Qt::TabFocus);
     }
     LabContact->setCursor(QCursor(QPixmap(QStringLiteral(":/main.png")), 12, 1));
+}
+
+void Tablecom::paintEvent(QPaintEvent*) {
+    if (MarqueFocus::visible(this)) {
+        QPainter p(this);
+        MarqueFocus::dessine(p, rect(), MarqueFocus::surSable());
+    }
 }

@@ -38,6 +38,9 @@ public:
     LabelCliquable* LabApropos;
     LabelCliquable* LabContact;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QPushButton* bouton(const char* nom, const QString& texte, const QRect& twips);
     template <typename Label>

@@ -1,6 +1,7 @@
 #include "Cosmos.h"
 
 #include "Disque.h"
+#include "MarqueFocus.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -210,6 +211,9 @@ void Cosmos::paintEvent(QPaintEvent* event) {
         if (formes[i].Visible && zoneAPeindre(i).intersects(zone)) {
             formes[i].peint(&p, rectanglePixels(i), zone);
         }
+    }
+    if (MarqueFocus::visible(this)) {
+        MarqueFocus::dessine(p, rect(), MarqueFocus::surNoir());
     }
 }
 

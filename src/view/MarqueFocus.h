@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QRect>
+#include <QWidget>
 
 // The keyboard focus mark shared by every focus stop of the main window: a frame
 // two pixels wide along the inside of the control's edge, in a colour that stands
@@ -10,6 +11,12 @@
 namespace MarqueFocus {
 
 constexpr int Epaisseur = 2;
+
+// Shown once the keyboard has moved the focus in the window: a mouse user never sees
+// the drawing area framed just because it holds the focus when the window opens.
+inline bool visible(const QWidget* w) {
+    return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
 
 // On the sand panel, its buttons and the slider backgrounds.
 inline QColor surSable() {

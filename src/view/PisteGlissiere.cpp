@@ -48,7 +48,7 @@ void PisteGlissiere::keyPressEvent(QKeyEvent* event) {
 }
 
 void PisteGlissiere::paintEvent(QPaintEvent*) {
-    if (hasFocus()) {
+    if (MarqueFocus::visible(this)) {
         QPainter p(this);
         MarqueFocus::dessine(p, rect(), MarqueFocus::surSable());
     }

@@ -164,10 +164,10 @@ void TestInventaire::ordreDeTabulation() {
         }
         w = w->nextInFocusChain();
     } while (w != f.cosmos() && ordre.size() < 50);
-    // As designed, then the sliders for the keyboard alone.
-    QCOMPARE(ordre,
-             QStringList({"Cosmos", "Tablecom", "CmdStart", "CmdFin", "CmdAffNom", "CmdDebut",
-                          "CmdTrace", "CmdCls", "CmdLune", "ImCoControl", "ImTpControl"}));
+    // As designed, then the sliders and the links for the keyboard alone.
+    QCOMPARE(ordre, QStringList({"Cosmos", "Tablecom", "CmdStart", "CmdFin", "CmdAffNom",
+                                 "CmdDebut", "CmdTrace", "CmdCls", "CmdLune", "ImCoControl",
+                                 "ImTpControl", "LabApropos", "LabContact"}));
 }
 
 void TestInventaire::curseurDuLienContact() {

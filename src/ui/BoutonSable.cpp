@@ -1,0 +1,88 @@
+#include "BoutonSable.h"
+
+#include "MarqueFocus.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <qdrawutil.h>
+
+namespace {
+
+bool estEntree(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+// The same key event with Space in place of Enter.
+QKeyEvent commeEspace(const QKeyEvent* e) {
+    return QKeyEvent(e->type(), Qt::Key_Space, e->modifiers(), QStringLiteral(" "),
+                     e->isAutoRepeat(), ushort(e->count()));
+}
+
+// The bevel's four shades, from the button's own background.
+QPalette biseau(const QColor& fond) {
+    QPalette p;
+    p.setColor(QPalette::Button, fond);
+    p.setColor(QPalette::Light, fond.lighter(125));
+    p.setColor(QPalette::Midlight, fond.lighter(108));
+    p.setColor(QPalette::Dark, fond.darker(150));
+    p.setColor(QPalette::Shadow, fond.darker(300));
+    return p;
+}
+
+} // namespace
+
+BoutonSable::BoutonSable(const QString& texte, QWidget* parent) : QPushButton(texte, parent) {}
+
+void BoutonSable::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor fond = palette().color(QPalette::Button);
+    p.fillRect(rect(), fond);
+    const bool enfonce = isDown() || isChecked();
+    const bool marque = MarqueFocus::visible(this);
+    const int e = marque ? MarqueFocus::Epaisseur : 0;
+    qDrawWinButton(&p, rect().adjusted(e, e, -e, -e), biseau(fond), enfonce);
+    peintLibelle(p, enfonce ? rect().translated(1, 1) : rect());
+    // Last, so that a caption as wide as the button never hides it.
+    if (marque) {
+        MarqueFocus::dessine(p, rect(), MarqueFocus::surSable());
+    }
+}
+
+void BoutonSable::peintLibelle(QPainter& p, const QRect& zone) const {
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    opt.rect = zone;
+    if (isEnabled()) {
+        style()->drawControl(QStyle::CE_PushButtonLabel, &opt, &p, this);
+        return;
+    }
+    // Engraved: a light copy one pixel down and right under the dimmed caption.
+    const QColor fond = palette().color(QPalette::Button);
+    opt.palette.setColor(QPalette::Disabled, QPalette::ButtonText, fond.lighter(125));
+    opt.rect = zone.translated(1, 1);
+    style()->drawControl(QStyle::CE_PushButtonLabel, &opt, &p, this);
+    opt.palette.setColor(QPalette::Disabled, QPalette::ButtonText, fond.darker(200));
+    opt.rect = zone;
+    style()->drawControl(QStyle::CE_PushButtonLabel, &opt, &p, this);
+}
+
+void BoutonSable::keyPressEvent(QKeyEvent* event) {
+    if (estEntree(event)) {
+        QKeyEvent espace = commeEspace(event);
+        QPushButton::keyPressEvent(&espace);
+        event->setAccepted(espace.isAccepted());
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void BoutonSable::keyReleaseEvent(QKeyEvent* event) {
+    if (estEntree(event)) {
+        QKeyEvent espace = commeEspace(event);
+        QPushButton::keyReleaseEvent(&espace);
+        event->setAccepted(espace.isAccepted());
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}

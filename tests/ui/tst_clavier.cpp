@@ -1,0 +1,134 @@
+// The main window with the keyboard alone: Enter on buttons and links, the focus
+// mark on every focus stop, and the buttons painted in the panel's colour.
+
+#include "AideFenetre.h"
+#include "LabelCliquable.h"
+#include "MarqueFocus.h"
+
+#include <QSignalSpy>
+
+using namespace AideFenetre;
+
+class TestClavier : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toucheAppuieSurLeBouton_data();
+    void toucheAppuieSurLeBouton();
+    void toucheActiveLeLien_data();
+    void toucheActiveLeLien();
+    void marqueDeFocus_data();
+    void marqueDeFocus();
+    void boutonCouleurSable_data();
+    void boutonCouleurSable();
+};
+
+void TestClavier::toucheAppuieSurLeBouton_data() {
+    QTest::addColumn<int>("cle");
+    QTest::addColumn<Qt::KeyboardModifiers>("modificateurs");
+    QTest::addColumn<bool>("enMarche");
+    QTest::newRow("Entrée") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("Entrée du pavé")
+        << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+    QTest::newRow("Espace") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("lettre") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false;
+}
+
+void TestClavier::toucheAppuieSurLeBouton() {
+    QFETCH(int, cle);
+    QFETCH(Qt::KeyboardModifiers, modificateurs);
+    QFETCH(bool, enMarche);
+    auto f = ouvre();
+    QVERIFY(f);
+    QTest::keyClick(f->tablecom()->CmdStart, Qt::Key(cle), modificateurs);
+    QCOMPARE(f->etat().EnMarche, enMarche);
+    QCOMPARE(f->tablecom()->CmdStart->text(),
+             enMarche ? QStringLiteral("Arrêter") : QStringLiteral("Démarrer"));
+}
+
+void TestClavier::toucheActiveLeLien_data() {
+    QTest::addColumn<int>("cle");
+    QTest::addColumn<int>("clics");
+    QTest::newRow("Entrée") << int(Qt::Key_Return) << 1;
+    QTest::newRow("Entrée du pavé") << int(Qt::Key_Enter) << 1;
+    QTest::newRow("Espace") << int(Qt::Key_Space) << 1;
+    QTest::newRow("lettre") << int(Qt::Key_A) << 0;
+    QTest::newRow("flèche") << int(Qt::Key_Right) << 0;
+}
+
+void TestClavier::toucheActiveLeLien() {
+    QFETCH(int, cle);
+    QFETCH(int, clics);
+    LabelCliquable lien(QStringLiteral("Contact"));
+    QSignalSpy spy(&lien, &LabelCliquable::clicked);
+    QTest::keyClick(&lien, Qt::Key(cle));
+    QCOMPARE(spy.count(), clics);
+}
+
+void TestClavier::marqueDeFocus_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QColor>("couleur");
+    QTest::newRow("Cosmos") << "Cosmos" << MarqueFocus::surNoir();
+    for (const char* nom :
+         {"Tablecom", "CmdStart", "CmdFin", "CmdAffNom", "CmdDebut", "CmdTrace", "CmdCls",
+          "CmdLune", "ImCoControl", "ImTpControl", "LabApropos", "LabContact"}) {
+        QTest::newRow(nom) << nom << MarqueFocus::surSable();
+    }
+}
+
+void TestClavier::marqueDeFocus() {
+    QFETCH(QString, nom);
+    QFETCH(QColor, couleur);
+    auto f = ouvre();
+    QVERIFY(f);
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QWidget* w = f->findChild<QWidget*>(nom);
+    QVERIFY(w);
+    // Disabled buttons take no focus: enable them all for the picture.
+    w->setEnabled(true);
+    // Two pixels deep on the left and top edges.
+    auto bords = [w] {
+        const QImage image = w->grab().toImage();
+        const QPoint g(0, image.height() / 2);
+        const QPoint h(4, 0);
+        return QList<QColor>{image.pixelColor(g), image.pixelColor(g + QPoint(1, 0)),
+                             image.pixelColor(h), image.pixelColor(h + QPoint(0, 1))};
+    };
+    // The focus the window gives at opening shows no mark; the keyboard's does.
+    f->cosmos()->setFocus();
+    QVERIFY(!bords().contains(couleur));
+    int n = 0;
+    do {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } while (!w->hasFocus() && ++n < 20);
+    QVERIFY(w->hasFocus());
+    QCOMPARE(bords(), QList<QColor>(4, couleur));
+}
+
+void TestClavier::boutonCouleurSable_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("enfonce");
+    // CmdTrace is disabled at start-up.
+    QTest::newRow("relevé") << "CmdCls" << false;
+    QTest::newRow("enfoncé") << "CmdCls" << true;
+    QTest::newRow("désactivé") << "CmdTrace" << false;
+}
+
+void TestClavier::boutonCouleurSable() {
+    QFETCH(QString, nom);
+    QFETCH(bool, enfonce);
+    auto f = ouvre();
+    QVERIFY(f);
+    auto* b = f->findChild<QPushButton*>(nom);
+    b->setDown(enfonce);
+    const QImage image = b->grab().toImage();
+    // Above the caption, inside the bevel.
+    QCOMPARE(image.pixelColor(image.width() / 2, 3), Tablecom::sable());
+    // Raised: lit from the top left; pressed: that edge in shadow.
+    const QColor coin = image.pixelColor(0, 0);
+    QCOMPARE(coin.lightness() > Tablecom::sable().lightness(), !enfonce);
+}
+
+QTEST_MAIN(TestClavier)
+#include "tst_clavier.moc"
