@@ -3,7 +3,7 @@
 #include "Arrondi.h"
 
 #include <algorithm>
-#include <cassert>
+#include <stdexcept>
 
 namespace ReglesGlissiere {
 
@@ -11,8 +11,11 @@ Geometrie geometrie(double largeurBouton, double largeurFond, int nbCrans) {
     Geometrie g;
     g.XMin = static_cast<int32_t>(arrondiPair(largeurBouton / 2 + Marge));
     g.XMax = static_cast<int32_t>(arrondiPair(largeurFond - Marge - largeurBouton / 2));
-    g.Cran = static_cast<int32_t>(arrondiPair(double(g.XMax - g.XMin) / nbCrans));
-    assert(g.Cran > 0 && "slider too short for its notches");
+    const double cran = nbCrans > 0 ? arrondiPair(double(g.XMax - g.XMin) / nbCrans) : 0;
+    if (!(cran >= 1)) {
+        throw std::invalid_argument("slider too short for its notches");
+    }
+    g.Cran = static_cast<int32_t>(cran);
     return g;
 }
 

@@ -16,8 +16,9 @@ struct Geometrie {
     int32_t Cran; // width of one notch
 };
 
-// Limits of the knob's centre and notch width for `nbCrans` notches. A geometry
-// whose notch rounds to 0 cannot come from the designed pictures: it is asserted.
+// Limits of the knob's centre and notch width for `nbCrans` notches. A slider too
+// short for its notches, whose notch would round to less than one twip, is refused
+// with std::invalid_argument: reading a notch back divides by its width.
 Geometrie geometrie(double largeurBouton, double largeurFond, int nbCrans);
 
 // Left edge of the knob standing in the middle of notch `cran` (1-based).

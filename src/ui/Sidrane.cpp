@@ -158,7 +158,8 @@ void Sidrane::initFormesEtNoms() {
         QPalette p = nom->palette();
         p.setColor(QPalette::WindowText, couleur);
         nom->setPalette(p);
-        Cosmos_->setCouleursForme(i, couleur, couleur, couleur);
+        // A disc shows its border and its fill; a back colour would lie hidden behind them.
+        Cosmos_->setCouleursForme(i, couleur, couleur);
     }
 }
 

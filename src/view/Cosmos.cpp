@@ -85,9 +85,8 @@ void Cosmos::setVisibleForme(int i, bool visible) {
     modifieForme(i, [visible](Forme& f) { f.Visible = visible; });
 }
 
-void Cosmos::setCouleursForme(int i, const QColor& fond, const QColor& bord, const QColor& rempli) {
+void Cosmos::setCouleursForme(int i, const QColor& bord, const QColor& rempli) {
     modifieForme(i, [&](Forme& f) {
-        f.BackColor = fond;
         f.BorderColor = bord;
         f.FillColor = rempli;
     });

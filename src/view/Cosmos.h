@@ -37,8 +37,6 @@ public:
     // User scale with upper-left corner (x1, y1) and lower-right corner (x2, y2).
     void setScale(double x1, double y1, double x2, double y2);
     // Before any scale is set the unit is the pixel and the scale follows the size.
-    double ScaleLeft() const { return echelleUtilisateur ? echelle.left() : 0; }
-    double ScaleTop() const { return echelleUtilisateur ? echelle.top() : 0; }
     double ScaleWidth() const { return echelleUtilisateur ? echelle.width() : width(); }
     double ScaleHeight() const { return echelleUtilisateur ? echelle.height() : height(); }
 
@@ -53,11 +51,10 @@ public:
     float setLargeurForme(int i, float largeur);
     float setHauteurForme(int i, float hauteur);
     void setVisibleForme(int i, bool visible);
-    void setCouleursForme(int i, const QColor& fond, const QColor& bord, const QColor& rempli);
+    void setCouleursForme(int i, const QColor& bord, const QColor& rempli);
     void setGeometrieForme(int i, const QRectF& rectangle);
 
     QLabel* nom(int i) const { return etiquettes[i]; }
-    QPointF positionNom(int i) const { return positionsNoms[i]; }
 
     void deplaceForme(int astre, float gauche, float haut) override;
     void cercle(float x, float y, float rayon, int32_t couleur) override;

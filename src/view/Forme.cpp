@@ -15,7 +15,7 @@ void Forme::peint(QPainter* p, const QRectF& pixels, const QRect& zone) const {
         return;
     }
     if (image.isNull() || pixels.size() != tailleImage || image.devicePixelRatio() != dpr ||
-        BorderColor != bordImage || FillColor != fondImage || FillSolid != pleinImage) {
+        BorderColor != bordImage || FillColor != fondImage) {
         dessine(pixels.size(), dpr);
     }
     p->drawImage(pixels.topLeft().toPoint(), image);
@@ -33,7 +33,7 @@ void Forme::peintGrand(QPainter* p, const QRectF& pixels, const QRect& zone, qre
         QImage morceau((QSizeF(bande.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
         morceau.fill(Qt::transparent);
         const QPointF centre = (pixels.center() - QPointF(bande.topLeft())) * dpr;
-        Disque::peint(morceau, centre, r, r, BorderColor, FillSolid ? FillColor : Qt::transparent);
+        Disque::peint(morceau, centre, r, r, BorderColor, FillColor);
         morceau.setDevicePixelRatio(dpr);
         p->drawImage(bande.topLeft(), morceau);
     }
@@ -43,7 +43,6 @@ void Forme::dessine(const QSizeF& taille, qreal dpr) const {
     tailleImage = taille;
     bordImage = BorderColor;
     fondImage = FillColor;
-    pleinImage = FillSolid;
     const QSize pixels(std::max(1, int(std::ceil(taille.width() * dpr))),
                        std::max(1, int(std::ceil(taille.height() * dpr))));
     image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -61,6 +60,6 @@ void Forme::dessine(const QSizeF& taille, qreal dpr) const {
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(BorderColor, 1));
-    p.setBrush(FillSolid ? QBrush(FillColor) : Qt::NoBrush);
+    p.setBrush(FillColor);
     p.drawEllipse(cercle.adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -17,10 +17,8 @@ public:
     float Width = 0;
     float Height = 0;
     bool Visible = true;
-    QColor BackColor;
     QColor BorderColor;
     QColor FillColor;
-    bool FillSolid = true;
 
     // Paints the part of the disc inside `zone` (device-independent pixels) into
     // `pixels`, the rectangle it covers on the device, snapped to whole pixels. A disc
@@ -40,5 +38,4 @@ private:
     mutable QSizeF tailleImage;
     mutable QColor bordImage;
     mutable QColor fondImage;
-    mutable bool pleinImage = true;
 };

@@ -28,6 +28,8 @@ class TstReglesGlissiere : public QObject {
 private slots:
     void geometrieCalculee_data();
     void geometrieCalculee();
+    void geometrieTropCourteRefusee_data();
+    void geometrieTropCourteRefusee();
     void boutonInitial_data();
     void boutonInitial();
     void cranDuBouton_data();
@@ -53,6 +55,8 @@ void TstReglesGlissiere::geometrieCalculee_data() {
     QTest::newRow("champ, 9 crans") << Bouton << Fond << 9 << 218 << 2152 << 215;
     // 216.5 -> 216, 2153.5 -> 2154, 1938 / 12 = 161.5 -> 162.
     QTest::newRow("moitiés vers le pair") << 283.0 << 2370.0 << 12 << 216 << 2154 << 162;
+    // 8 / 9 = 0.89 rounds to 1: the shortest slider still taken.
+    QTest::newRow("cran de 1") << Bouton << 444.0 << 9 << 218 << 226 << 1;
 }
 
 void TstReglesGlissiere::geometrieCalculee() {
@@ -66,6 +70,22 @@ void TstReglesGlissiere::geometrieCalculee() {
     QCOMPARE(g.XMin, xMin);
     QCOMPARE(g.XMax, xMax);
     QCOMPARE(g.Cran, cran);
+}
+
+void TstReglesGlissiere::geometrieTropCourteRefusee_data() {
+    QTest::addColumn<double>("fond");
+    QTest::addColumn<int>("crans");
+    // The knob's travel is fond - 75 - 285 - 75 wide (285: the knob).
+    QTest::newRow("course nulle") << 435.0 << 9;
+    QTest::newRow("cran de 0,44 arrondi à 0") << 439.0 << 9;
+    QTest::newRow("course à l'envers") << 300.0 << 9;
+    QTest::newRow("aucun cran") << Fond << 0;
+}
+
+void TstReglesGlissiere::geometrieTropCourteRefusee() {
+    QFETCH(double, fond);
+    QFETCH(int, crans);
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, geometrie(Bouton, fond, crans));
 }
 
 void TstReglesGlissiere::boutonInitial_data() {

@@ -206,7 +206,7 @@ void TestCosmos::soleilPeint() {
     QVERIFY(z.prepare(300, 300, 1000));
     Cosmos& c = *z.c;
     const QColor jaune(255, 200, 0);
-    c.setCouleursForme(0, jaune, jaune, jaune);
+    c.setCouleursForme(0, jaune, jaune);
     c.setGeometrieForme(0, QRectF(-100, 100, 200, 200)); // 30 pixels across, at the centre
     for (int i = 1; i < NbAstres; ++i) {
         c.setVisibleForme(i, false);
@@ -286,7 +286,7 @@ void TestCosmos::disqueImmenseRemplitLaZone() {
     QVERIFY(z.prepare(300, 300, 1000));
     Cosmos& c = *z.c;
     const QColor jaune(255, 200, 0);
-    c.setCouleursForme(0, jaune, jaune, jaune);
+    c.setCouleursForme(0, jaune, jaune);
     const float d = float(diametre);
     const long pointe = pointeMemoireKo();
     c.setGeometrieForme(0, QRectF(-d / 2, d / 2, d, d));
