@@ -21,7 +21,10 @@ Debut::Debut(QWidget* fenetrePrincipale)
     chargeRessources();
     setObjectName(QStringLiteral("Debut"));
     setAccessibleName(QStringLiteral("Sidranes"));
-    setAccessibleDescription(QStringLiteral("À propos de Sidranes"));
+    // The text of the picture, for those who cannot see it.
+    setAccessibleDescription(
+        QStringLiteral("Sidranes. Un planétaire pour le bureau. Version 1.0. Logiciel libre — "
+                       "© 2026 l'équipe Sidranes. Appuyez sur une touche ou cliquez sur l'image."));
     setFixedSize(Twips::enPixels(7290), Twips::enPixels(4935));
     creeControles();
     Timer1.setInterval(IntervalleTimer1);

@@ -69,6 +69,11 @@ Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
     creeGlissieres();
     creeLiens();
     suitLegendes();
+    // Screen readers say each read-out with its caption (labelled-by / label-for).
+    LabDate->setBuddy(LbTemps);
+    LabCourse->setBuddy(LbVit);
+    Labkm->setBuddy(LbVit);
+    LbOrbite->setBuddy(CO->piste());
 }
 
 void Tablecom::suitLegendes() {

@@ -191,6 +191,19 @@ void TestInventaire::nomsAccessibles() {
         QVERIFY(!n.isEmpty());
         QCOMPARE(sansTexte.count(n), 1);
     }
+    // Each read-out is said with its caption.
+    for (auto [legende, afficheur] : {std::pair{"LabDate", "LbTemps"},
+                                      {"LabCourse", "LbVit"},
+                                      {"Labkm", "LbVit"},
+                                      {"LbOrbite", "ImCoControl"}}) {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(f.findChild<QWidget*>(afficheur));
+        QStringList noms;
+        for (const auto& [autre, genre] : a->relations(QAccessible::Label)) {
+            noms << autre->object()->objectName();
+        }
+        QVERIFY2(noms.contains(QLatin1String(legende)), legende);
+    }
     for (const char* bouton :
          {"CmdDebut", "CmdStart", "CmdTrace", "CmdCls", "CmdLune", "CmdAffNom", "CmdFin"}) {
         QCOMPARE(nomAccessible(bouton), texte(f.findChild<QWidget*>(QLatin1String(bouton))));
