@@ -1,7 +1,7 @@
 #pragma once
 
 // What the program tells screen readers beyond what Qt's widgets say by themselves:
-// the sliders' values.
+// the sliders' values, the links and the main window as a frame.
 namespace Accessibilite {
 
 // Installs the program's accessible interfaces; once per run, later calls do nothing.

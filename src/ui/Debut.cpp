@@ -23,8 +23,10 @@ Debut::Debut(QWidget* fenetrePrincipale)
     setAccessibleName(QStringLiteral("Sidranes"));
     // The text of the picture, for those who cannot see it.
     setAccessibleDescription(
-        QStringLiteral("Sidranes. Un planétaire pour le bureau. Version 1.0. Logiciel libre — "
-                       "© 2026 l'équipe Sidranes. Appuyez sur une touche ou cliquez sur l'image."));
+        QStringLiteral("Sidranes. Un planétaire pour le bureau. Version %1. Logiciel libre, "
+                       "licence GPL 3 ou ultérieure — © 2026 l'équipe Sidranes. Appuyez sur une "
+                       "touche ou cliquez sur l'image.")
+            .arg(QStringLiteral(SIDRANES_VERSION)));
     setFixedSize(Twips::enPixels(7290), Twips::enPixels(4935));
     creeControles();
     Timer1.setInterval(IntervalleTimer1);

@@ -51,6 +51,9 @@ void TestDebut::controles() {
     // The picture shows the version: one drawn for an older release is left over.
     QCOMPARE(QImageReader(QStringLiteral(":/debut.jpg")).text(QStringLiteral("Version")),
              QStringLiteral(SIDRANES_VERSION));
+    // What a screen reader says of the picture follows it.
+    QVERIFY(debut.accessibleDescription().contains(
+        QStringLiteral("Version %1.").arg(QStringLiteral(SIDRANES_VERSION))));
 }
 
 void TestDebut::touches_data() {

@@ -2,10 +2,12 @@
 
 #include "AideFenetre.h"
 #include "Calendrier.h"
+#include "LabelCliquable.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QSignalSpy>
 
 using namespace AideFenetre;
 
@@ -208,6 +210,24 @@ void TestInventaire::nomsAccessibles() {
          {"CmdDebut", "CmdStart", "CmdTrace", "CmdCls", "CmdLune", "CmdAffNom", "CmdFin"}) {
         QCOMPARE(nomAccessible(bouton), texte(f.findChild<QWidget*>(QLatin1String(bouton))));
     }
+    // Without its own interface the window reads as a nameless filler.
+    QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(&f);
+    QCOMPARE(fenetre->role(), QAccessible::Window);
+    QCOMPARE(fenetre->text(QAccessible::Name), f.windowTitle());
+    for (const char* lien : {"LabApropos", "LabContact"}) {
+        auto* l = f.findChild<QLabel*>(QLatin1String(lien));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l);
+        QCOMPARE(a->role(), QAccessible::Link);
+        QCOMPARE(a->text(QAccessible::Name), l->text());
+        QVERIFY(a->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+    // Pressed, a link clicks as the mouse does.
+    LabelCliquable lien(QStringLiteral("Contact"));
+    QSignalSpy clics(&lien, &LabelCliquable::clicked);
+    QAccessible::queryAccessibleInterface(&lien)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QCOMPARE(clics.count(), 1);
 }
 
 void TestInventaire::miseEnPageAuDemarrage() {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class LabelCliquable;
+
+// A clickable label as a screen reader should hear it: "A propos de" and "Contact"
+// are links, and pressing one is the label's click.
+class AccesLien : public QAccessibleWidget {
+public:
+    explicit AccesLien(LabelCliquable* lien);
+
+    QString text(QAccessible::Text t) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& action) override;
+};
