@@ -76,9 +76,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://sidranes.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Without a platform plugin Qt opens no window; Qt itself only recommends one.
 # The fonts are the ones the panel is drawn for, but every caption also fits in
-# the default sans font, so they are recommended, not required.
+# the default sans font, so they are recommended, not required. Qt's Wayland
+# plugin lets the program run natively on a Wayland desktop; without it Qt falls
+# back to X through XWayland.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-comic-neue, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/TailleInstallee.cmake)
 include(CPack)
