@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands: `make run` and `make test`. Both install what is missing first.
 BUILD := build
 JOBS ?= $(shell nproc)

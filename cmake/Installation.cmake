@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed like a desktop program: the executable and its data file together in
 # lib/sidranes (the program reads the file from its own directory, which the kernel
 # reports through the link in bin/), the menu entry, the icons, the metadata, the

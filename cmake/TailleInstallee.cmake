@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack once the .deb is built. CPack follows the link bin/sidranes and so
 # counts the program twice in Installed-Size; this recounts the way dpkg-gencontrol
 # does (each file's size in KiB rounded up, one KiB for each link and directory)

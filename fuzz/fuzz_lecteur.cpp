@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes, taken as the data file, go the whole way to a drawn
 // field: the reader, the start-up checks, the view of every orbital field 1..9 and
 // the placement of the bodies in it on the first and the last day the calendar

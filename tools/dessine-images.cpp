@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of Sidranes into the directory given on the command line.
 // The output is committed, so the program's own build never runs this.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Tablecom.h"
 
 #include "AjusteLegende.h"

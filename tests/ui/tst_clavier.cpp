@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with the keyboard alone: Enter on buttons and links, the focus
 // mark on every focus stop, and the buttons painted in the panel's colour.
 

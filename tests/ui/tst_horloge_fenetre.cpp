@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock driven from the window: start, stop, reset, ticks and the end of the calendar.
 
 #include "AideFenetre.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey: the real main window driven by thousands of random user actions (clicks
 // on every control, presses, drags and releases on both sliders with any button, the
 // keyboard, resizes, the about box, the contact link, clock ticks at every speed),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Traces, the Moon and the planets' names, switched from the command panel.
 
 #include "AideFenetre.h"

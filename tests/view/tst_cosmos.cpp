@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing area on its own: its kilometre scale, the persistent trace image and the discs.
 
 #include "Cosmos.h"
