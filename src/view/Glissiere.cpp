@@ -24,6 +24,8 @@ Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images,
     ImBoule->setObjectName(QStringLiteral("ImBoule%1").arg(nom));
     ImFondSl->setObjectName(QStringLiteral("ImFondSl%1").arg(nom));
 
+    ImBoule->setProperty(ProprieteDecor, true);
+    ImFondSl->setProperty(ProprieteDecor, true);
     ImFondSl->setPixmap(images.fond);
     // Logical pixels: a double-density picture covers the same place.
     const QSizeF naturelle = images.fond.deviceIndependentSize();

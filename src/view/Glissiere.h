@@ -20,6 +20,9 @@ class Glissiere : public QObject {
     Q_OBJECT
 
 public:
+    // Set on the groove and knob pictures, which screen readers need not hear.
+    static constexpr const char* ProprieteDecor = "sidranes-decor";
+
     struct Images {
         const QPixmap& bouton;
         const QPixmap& fond;

@@ -211,6 +211,17 @@ void TestInventaire::nomsAccessibles() {
          {"CmdDebut", "CmdStart", "CmdTrace", "CmdCls", "CmdLune", "CmdAffNom", "CmdFin"}) {
         QCOMPARE(nomAccessible(bouton), texte(f.findChild<QWidget*>(QLatin1String(bouton))));
     }
+    // The sliders' pictures are not read out as nameless images; their tracks are.
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QVERIFY(!QAccessible::queryAccessibleInterface(f.findChild<QWidget*>("ImTpControl"))
+                 ->state()
+                 .invisible);
+    for (const char* image : {"ImBouleCO", "ImFondSlCO", "ImBouleTp", "ImFondSlTp"}) {
+        QWidget* w = f.findChild<QWidget*>(QLatin1String(image));
+        QVERIFY2(w, image);
+        QVERIFY2(QAccessible::queryAccessibleInterface(w)->state().invisible, image);
+    }
     // Without its own interface the window reads as a nameless filler.
     QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(&f);
     QCOMPARE(fenetre->role(), QAccessible::Window);
