@@ -291,7 +291,7 @@ int main(int argc, char** argv) {
         // As the program starts: the splash closes itself after 5 s, then nothing runs.
         fenetre.Form_Load();
     } else {
-        fenetre.demarre();
+        fenetre.chargeSansSplash();
     }
     if (!QTest::qWaitForWindowExposed(&fenetre)) {
         Banc::echoue("the window was never exposed");

@@ -44,7 +44,7 @@ bool attendPeinture(const Banc::CompteurPeintures& compteur, int avant, int temp
 // alone decides when a tick happens. Traces stay on.
 void prepareFenetre(Sidrane& fenetre, Banc::CompteurPeintures& compteur) {
     fenetre.cosmos()->installEventFilter(&compteur);
-    fenetre.demarre();
+    fenetre.chargeSansSplash();
     if (!QTest::qWaitForWindowExposed(&fenetre)) {
         Banc::echoue("the window was never exposed");
     }
@@ -153,14 +153,14 @@ int unDemarrage(int argc, char** argv, QElapsedTimer& depuisMain) {
     Sidrane fenetre(chemin);
     const double construite = double(t.nsecsElapsed()) / 1e6;
     fenetre.cosmos()->installEventFilter(&compteur);
-    fenetre.demarre();
-    const double demarree = double(t.nsecsElapsed()) / 1e6;
+    fenetre.chargeSansSplash();
+    const double chargee = double(t.nsecsElapsed()) / 1e6;
     if (!attendPeinture(compteur, 0, 10000)) {
         Banc::echoue("no first paint");
     }
     const double ms = double(t.nsecsElapsed()) / 1e6;
     const double msMain = double(depuisMain.nsecsElapsed()) / 1e6;
-    std::printf("%.3f %.3f %.3f %.3f\n", ms, msMain, construite, demarree - construite);
+    std::printf("%.3f %.3f %.3f %.3f\n", ms, msMain, construite, chargee - construite);
     std::fflush(stdout);
     return 0;
 }
@@ -170,7 +170,7 @@ void demarrages(const QString& chemin, int n) {
     std::vector<double> main;
     std::vector<double> lancement;
     std::vector<double> construction;
-    std::vector<double> demarre;
+    std::vector<double> chargement;
     for (int i = 0; i < n; ++i) {
         QProcess p;
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -191,20 +191,21 @@ void demarrages(const QString& chemin, int n) {
         main.push_back(champs[1].toDouble());
         lancement.push_back(msLancement);
         construction.push_back(champs[2].toDouble());
-        demarre.push_back(champs[3].toDouble());
+        chargement.push_back(champs[3].toDouble());
     }
     const Banc::Stats f = Banc::statistiques(fenetre);
     const Banc::Stats m = Banc::statistiques(main);
     const Banc::Stats l = Banc::statistiques(lancement);
     const Banc::Stats c = Banc::statistiques(construction);
-    const Banc::Stats d = Banc::statistiques(demarre);
+    const Banc::Stats d = Banc::statistiques(chargement);
     std::printf("start-up to first painted frame (median of %d processes): %.1f ms from the "
                 "window's construction (min %.1f, p90 %.1f); %.1f ms from main(); "
                 "%.1f ms from exec\n",
                 n, f.mediane, f.min, f.p90, m.mediane, l.mediane);
-    std::printf("  of which (medians) constructing the window %.1f ms, demarre() %.1f ms, up to "
-                "the end of the first paint the rest\n",
-                c.mediane, d.mediane);
+    std::printf(
+        "  of which (medians) constructing the window %.1f ms, chargeSansSplash() %.1f ms, up to "
+        "the end of the first paint the rest\n",
+        c.mediane, d.mediane);
     Banc::resultat("demarrage_ms", f.mediane);
     Banc::resultat("demarrage_main_ms", m.mediane);
     Banc::resultat("demarrage_exec_ms", l.mediane);

@@ -9,8 +9,8 @@ namespace {
 constexpr int DernierSoleilEntier = 4;
 
 // Height and offsets follow the width as the shape holds it.
-Disque disque(float w) {
-    return Disque{w, w, -w / 2, w / 2};
+TailleDisque taille(float w) {
+    return TailleDisque{w, w, -w / 2, w / 2};
 }
 
 } // namespace
@@ -34,10 +34,10 @@ Vue vue(const Systeme& s, int champ) {
     v.coinHautGauche = QPointF(-v.Echelle, v.Echelle);
     v.coinBasDroit = QPointF(v.Echelle, -v.Echelle);
     for (int i = 0; i < NbAstres; ++i) {
-        v.disques[i] = disque(largeurDisque(s.astres[i].Diametre, v.Echelle, s.LargeurCosmos));
+        v.tailles[i] = taille(largeurDisque(s.astres[i].Diametre, v.Echelle, s.LargeurCosmos));
     }
     if (champ > DernierSoleilEntier) {
-        v.soleilReduit = disque(v.disques[Soleil].Width / 4);
+        v.soleilReduit = taille(v.tailles[Soleil].Width / 4);
     }
     for (int i = 0; i <= DernierePlanete; ++i) {
         v.visibles[i] = i <= champ;

@@ -16,7 +16,7 @@ namespace ChampOrbital {
 
 // A disc's size in km and the offsets from its centre to its upper-left corner
 // (y points up, so the top lies above the centre).
-struct Disque {
+struct TailleDisque {
     float Width = 0;
     float Height = 0;
     float DecalX = 0;
@@ -27,8 +27,8 @@ struct Vue {
     float Echelle = 0; // half the side of the visible square, km
     QPointF coinHautGauche;
     QPointF coinBasDroit;
-    std::array<Disque, NbAstres> disques;             // each disc at its share of the area's width
-    std::optional<Disque> soleilReduit;               // far fields: the Sun at a quarter of that
+    std::array<TailleDisque, NbAstres> tailles;       // each disc at its share of the area's width
+    std::optional<TailleDisque> soleilReduit;         // far fields: the Sun at a quarter of that
     std::array<bool, DernierePlanete + 1> visibles{}; // Sun and planets
     std::optional<bool> luneVisible;                  // empty: the Moon is left as it is
     bool lunePossible = false;                        // CmdLune enabled

@@ -36,6 +36,31 @@ int64_t jourJulienPremierDuMois(int64_t annee, int mois) {
     return premier.toJulianDay() + cycles * JoursParCycle;
 }
 
+// Index just past the quoted run that opens at `debut`: past its closing quote, or the
+// end of the format when it is never closed. Two quotes in a row stand for one.
+qsizetype finDuTexteCite(QStringView format, qsizetype debut) {
+    qsizetype j = debut + 1;
+    while (j < format.size()) {
+        if (format[j] != u'\'') {
+            ++j;
+        } else if (j + 1 < format.size() && format[j + 1] == u'\'') {
+            j += 2;
+        } else {
+            return j + 1;
+        }
+    }
+    return j;
+}
+
+// Index just past the run of the same letter that starts at `debut`.
+qsizetype finDeLaSuite(QStringView format, qsizetype debut) {
+    qsizetype j = debut + 1;
+    while (j < format.size() && format[j] == format[debut]) {
+        ++j;
+    }
+    return j;
+}
+
 } // namespace
 
 QDate premierJour() {
@@ -81,35 +106,10 @@ QString elargitAnnee(QStringView format) {
     qsizetype i = 0;
     while (i < format.size()) {
         const QChar c = format[i];
-        if (c == u'\'') {
-            // Copy the quoted run, up to and including its closing quote.
-            qsizetype j = i + 1;
-            while (j < format.size()) {
-                if (format[j] == u'\'') {
-                    if (j + 1 < format.size() && format[j + 1] == u'\'') {
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++j;
-            }
-            const qsizetype fin = (j < format.size()) ? j + 1 : j;
-            resultat += format.mid(i, fin - i);
-            i = fin;
-            continue;
-        }
-        if (c == u'y') {
-            qsizetype j = i;
-            while (j < format.size() && format[j] == u'y') {
-                ++j;
-            }
-            resultat += (j - i == 2) ? QStringLiteral("yyyy") : format.mid(i, j - i).toString();
-            i = j;
-            continue;
-        }
-        resultat += c;
-        ++i;
+        const qsizetype fin = (c == u'\'') ? finDuTexteCite(format, i) : finDeLaSuite(format, i);
+        const QStringView morceau = format.mid(i, fin - i);
+        resultat += (c == u'y' && morceau.size() == 2) ? QStringView(u"yyyy") : morceau;
+        i = fin;
     }
     return resultat;
 }

@@ -281,7 +281,7 @@ int ouvre(const QString& chemin) {
 } // namespace
 
 QString chemin(const QString& dossierProgramme) {
-    const QString nomFichier = QString::fromLatin1(NomFichier);
+    QString nomFichier = QString::fromLatin1(NomFichier);
     if (dossierProgramme.isEmpty()) {
         return nomFichier;
     }

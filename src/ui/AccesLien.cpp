@@ -9,7 +9,7 @@ AccesLien::AccesLien(LabelCliquable* lien)
 
 // Named by its caption, as Qt names a plain label.
 QString AccesLien::text(QAccessible::Text t) const {
-    const QString texte = QAccessibleWidget::text(t);
+    QString texte = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && texte.isEmpty()) {
         return static_cast<LabelCliquable*>(widget())->text();
     }

@@ -25,10 +25,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-using ReglesGlissiere::Marge;
-
-namespace {} // namespace
-
 Sidrane::Sidrane(const QString& chemin)
     : cheminDonnees(chemin), locale(Calendrier::localeDesDates()),
       formatDate(Calendrier::formatCourt(locale)) {
@@ -62,9 +58,9 @@ void Sidrane::creeControles() {
     Cosmos_->setObjectName(QStringLiteral("Cosmos"));
     Cosmos_->setGeometry(Twips::rectPixels(120, 120, 8550, 8550));
     Cosmos_->setFillColor(QColor(255, 255, 0));
-    Cosmos_->setGeometrieForme(Soleil, QRectF(24, 56, 20, 20));
+    Cosmos_->setGeometrieForme(Soleil, Twips::rectPixelsExact(360, 840, 300, 300));
     for (int i = 1; i < NbAstres; ++i) {
-        Cosmos_->setGeometrieForme(i, QRectF(0, 0, 0.8, 0.8));
+        Cosmos_->setGeometrieForme(i, Twips::rectPixelsExact(0, 0, 12, 12));
     }
     Tablecom_ = new Tablecom(this);
     Tablecom_->setGeometry(Twips::rectPixels(8880, 120, 3000, 8535));
@@ -111,11 +107,11 @@ void Sidrane::relieControles() {
 // ---- Start-up ----
 
 void Sidrane::Form_Load() {
-    demarre();
+    chargeSansSplash();
     Debut_->montreSplash();
 }
 
-void Sidrane::demarre() {
+void Sidrane::chargeSansSplash() {
     lit();
     InitSysteme();
     // Small screens: the window opens inside the work area rather than past its edges.
@@ -217,7 +213,7 @@ void Sidrane::FixeEchelle(int champ) {
                       v.coinBasDroit.y());
     Cosmos_->setFillSolid(false);
     for (int i = 0; i < NbAstres; ++i) {
-        dimensionne(i, v.disques[i]);
+        dimensionne(i, v.tailles[i]);
     }
     for (int i = 0; i <= DernierePlanete; ++i) {
         if (v.visibles[i]) {
@@ -242,11 +238,11 @@ void Sidrane::FixeEchelle(int champ) {
     Tablecom_->LabCourse->setText(v.course);
 }
 
-void Sidrane::dimensionne(int i, const ChampOrbital::Disque& d) {
-    Cosmos_->setLargeurForme(i, d.Width);
-    Cosmos_->setHauteurForme(i, d.Height);
-    systeme.astres[i].DecalX = d.DecalX;
-    systeme.astres[i].DecalY = d.DecalY;
+void Sidrane::dimensionne(int astre, const ChampOrbital::TailleDisque& taille) {
+    Cosmos_->setLargeurForme(astre, taille.Width);
+    Cosmos_->setHauteurForme(astre, taille.Height);
+    systeme.astres[astre].DecalX = taille.DecalX;
+    systeme.astres[astre].DecalY = taille.DecalY;
 }
 
 void Sidrane::ChangeChamp() {

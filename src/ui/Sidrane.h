@@ -10,7 +10,7 @@
 #include <memory>
 
 namespace ChampOrbital {
-struct Disque;
+struct TailleDisque;
 }
 class Cosmos;
 class Debut;
@@ -33,7 +33,7 @@ public:
     // anything when the data file cannot be used.
     void Form_Load();
     // Form_Load without the splash: the window shown with the bodies at day 0.
-    void demarre();
+    void chargeSansSplash();
 
     const Systeme& etat() const { return systeme; }
     Cosmos* cosmos() const { return Cosmos_; }
@@ -75,7 +75,7 @@ private:
     // The notches' spoken texts, for the keyboard and screen readers.
     void annonceCrans();
     void FixeEchelle(int champ);
-    void dimensionne(int astre, const ChampOrbital::Disque& disque);
+    void dimensionne(int astre, const ChampOrbital::TailleDisque& taille);
     void ChangeChamp();
     void PlaceAstres(int32_t jour);
     void RemiseAZero();

@@ -24,10 +24,6 @@ const QColor Afficheur(221, 205, 174);
 const QColor GrisFonce(64, 64, 64);
 const QString RegleLaVitesse = QStringLiteral("Règle la vitesse");
 
-QRect enPixels(const QRect& twips) {
-    return Twips::rectPixels(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 void colorie(QWidget* w, QPalette::ColorRole role, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(role, c);
@@ -89,7 +85,7 @@ void Tablecom::suitLegendes() {
 QPushButton* Tablecom::bouton(const char* nom, const QString& texte, const QRect& twips) {
     auto* b = new BoutonSable(texte, this);
     b->setObjectName(QLatin1String(nom));
-    b->setGeometry(enPixels(twips));
+    b->setGeometry(Twips::rectPixels(twips));
     b->setFont(Polices::tahoma(8.25));
     colorie(b, QPalette::Button, sable());
     b->setFocusPolicy(Qt::StrongFocus);
@@ -102,7 +98,7 @@ Label* Tablecom::label(const char* nom, const QString& texte, const QRect& twips
     l->setObjectName(QLatin1String(nom));
     // Names from the data file are shown as written, never read as markup.
     l->setTextFormat(Qt::PlainText);
-    l->setGeometry(enPixels(twips));
+    l->setGeometry(Twips::rectPixels(twips));
     l->setFont(Polices::tahoma(8.25));
     return l;
 }
@@ -120,13 +116,16 @@ void Tablecom::creeGlissieres() {
     const QPixmap fond = imageRessource(QStringLiteral(":/fond-glissiere.png"));
     const QPixmap orange = imageRessource(QStringLiteral(":/boule-orange.png"));
     const QPixmap verte = imageRessource(QStringLiteral(":/boule-verte.png"));
-    CO = new Glissiere(this, QStringLiteral("CO"), {orange, fond},
-                       {{240, 4240, 2370, 495}, {360, 4390, 285, 300}, {240, 4240, 2370, 570}});
-    CO->piste()->setObjectName(QStringLiteral("ImCoControl"));
+    CO = new Glissiere(
+        this,
+        {QStringLiteral("ImCoControl"), QStringLiteral("ImBouleCO"), QStringLiteral("ImFondSlCO")},
+        {orange, fond}, {{240, 4240, 2370, 495}, {360, 4390, 285, 300}, {240, 4240, 2370, 570}});
     CO->piste()->setAccessibleName(QStringLiteral("Champ orbital"));
     CO->fond()->setToolTip(RegleLaVitesse);
-    Tp = new Glissiere(this, QStringLiteral("Tp"), {verte, fond},
-                       {{240, 5880, 2370, 495}, {360, 6030, 285, 300}, {240, 5880, 2370, 570}});
+    Tp = new Glissiere(
+        this,
+        {QStringLiteral("ImTpControl"), QStringLiteral("ImBouleTp"), QStringLiteral("ImFondSlTp")},
+        {verte, fond}, {{240, 5880, 2370, 495}, {360, 6030, 285, 300}, {240, 5880, 2370, 570}});
     Tp->piste()->setAccessibleName(QStringLiteral("Vitesse"));
     Tp->piste()->setToolTip(RegleLaVitesse);
     Tp->bouton()->setToolTip(RegleLaVitesse);

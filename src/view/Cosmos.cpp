@@ -3,6 +3,7 @@
 
 #include "Disque.h"
 #include "MarqueFocus.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -21,8 +22,8 @@ Cosmos::Cosmos(QWidget* parent) : QWidget(parent) {
         auto* label = new QLabel(QStringLiteral("Label1"), this);
         label->setObjectName(QStringLiteral("LbNom%1").arg(i));
         label->setTextFormat(Qt::PlainText); // a name from the file, never markup
-        // As designed: 735 x 240 twips for the first, 735 x 615 for the others.
-        label->setGeometry(i == 0 ? QRect(352, 40, 49, 16) : QRect(0, 0, 49, 41));
+        label->setGeometry(i == 0 ? Twips::rectPixels(5280, 600, 735, 240)
+                                  : Twips::rectPixels(0, 0, 735, 615));
         label->hide();
         etiquettes[i] = label;
     }
@@ -116,7 +117,7 @@ void Cosmos::Cls() {
     update();
 }
 
-void Cosmos::Circle(double x, double y, double rayon, const QColor& couleur) {
+void Cosmos::cercle(double x, double y, double rayon, const QColor& couleur) {
     const QPointF centre = transformation.map(QPointF(x, y));
     const double rx = rayon * std::fabs(transformation.m11());
     const double ry = rayon * std::fabs(transformation.m22());
@@ -155,7 +156,7 @@ void Cosmos::traceCercle(QImage& cible, const QPointF& centre, double rx, double
 }
 
 void Cosmos::cercle(float x, float y, float rayon, int32_t couleur) {
-    Circle(x, y, rayon, couleurRvb(couleur));
+    cercle(double(x), double(y), double(rayon), couleurRvb(couleur));
 }
 
 void Cosmos::montreNom(int astre, bool visible) {

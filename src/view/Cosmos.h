@@ -39,13 +39,13 @@ public:
     void setScale(double x1, double y1, double x2, double y2);
     // Before any scale is set the unit is the pixel and the scale follows the size.
     double ScaleWidth() const { return echelleUtilisateur ? echelle.width() : width(); }
-    double ScaleHeight() const { return echelleUtilisateur ? echelle.height() : height(); }
 
     // Solid: drawn circles are filled with the fill colour; transparent: outlines.
     void setFillSolid(bool plein) { remplissagePlein = plein; }
     void setFillColor(const QColor& c) { couleurRemplissage = c; }
     void Cls();
-    void Circle(double x, double y, double rayon, const QColor& couleur);
+    // A trace circle centred on (x, y), in user units, kept until the next Cls().
+    void cercle(double x, double y, double rayon, const QColor& couleur);
 
     const Forme& forme(int i) const { return formes[i]; }
     // Sets a disc's width or height and returns the value it now reports.
@@ -58,6 +58,7 @@ public:
     QLabel* nom(int i) const { return etiquettes[i]; }
 
     void deplaceForme(int astre, float gauche, float haut) override;
+    // The same in the program's colour values, as the placement draws them.
     void cercle(float x, float y, float rayon, int32_t couleur) override;
     void montreNom(int astre, bool visible) override;
     void deplaceNom(int astre, float gauche, float haut) override;

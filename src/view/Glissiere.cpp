@@ -9,20 +9,12 @@
 #include <QPixmap>
 #include <algorithm>
 
-namespace {
-
-QRect enPixels(const QRectF& twips) {
-    return Twips::rectPixels(twips.left(), twips.top(), twips.width(), twips.height());
-}
-
-} // namespace
-
-Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images, const Geometrie& g)
+Glissiere::Glissiere(QWidget* panneau, const Noms& noms, const Images& images, const Geometrie& g)
     : QObject(panneau), ImControl(new PisteGlissiere(panneau, this)), ImBoule(new QLabel(panneau)),
       ImFondSl(new QLabel(panneau)), geoPiste(g.piste), geoBouton(g.bouton), geoFond(g.fond) {
-    ImControl->setObjectName(QStringLiteral("Im%1Control").arg(nom));
-    ImBoule->setObjectName(QStringLiteral("ImBoule%1").arg(nom));
-    ImFondSl->setObjectName(QStringLiteral("ImFondSl%1").arg(nom));
+    ImControl->setObjectName(noms.piste);
+    ImBoule->setObjectName(noms.bouton);
+    ImFondSl->setObjectName(noms.fond);
 
     ImBoule->setProperty(ProprieteDecor, true);
     ImFondSl->setProperty(ProprieteDecor, true);
@@ -31,11 +23,11 @@ Glissiere::Glissiere(QWidget* panneau, const QString& nom, const Images& images,
     const QSizeF naturelle = images.fond.deviceIndependentSize();
     geoFond.setSize(
         QSizeF(Twips::depuisPixels(naturelle.width()), Twips::depuisPixels(naturelle.height())));
-    ImFondSl->setGeometry(enPixels(geoFond));
+    ImFondSl->setGeometry(Twips::rectPixels(geoFond));
     ImBoule->setPixmap(images.bouton);
     ImBoule->setScaledContents(true);
-    ImBoule->setGeometry(enPixels(geoBouton));
-    ImControl->setGeometry(enPixels(geoPiste));
+    ImBoule->setGeometry(Twips::rectPixels(geoBouton));
+    ImControl->setGeometry(Twips::rectPixels(geoPiste));
 
     // Front to back: track, knob, background.
     ImFondSl->lower();
@@ -79,7 +71,7 @@ QString Glissiere::texteCran() const {
     return cran() > 0 ? textesCrans.at(cran() - 1) : QString();
 }
 
-double Glissiere::milieuDuCran(int k) const {
+double Glissiere::xTwipsDuCran(int k) const {
     const double gauche = ReglesGlissiere::gaucheBoutonAuCran(gauchePiste(), k, crans.Cran);
     return gauche - gaucheFond() + largeurBouton() / 2;
 }
@@ -88,7 +80,7 @@ void Glissiere::choisitCran(int k) {
     if (nbCrans() == 0) {
         return;
     }
-    const double x = milieuDuCran(std::clamp(k, 1, nbCrans()));
+    const double x = xTwipsDuCran(std::clamp(k, 1, nbCrans()));
     // Another click where the knob stands would only redraw (and erase the traces).
     if (gaucheBouton() == ReglesGlissiere::gaucheBoutonSous(x, gaucheFond(), largeurBouton())) {
         return;

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QRectF>
+#include <QString>
 #include <QStringList>
 
 class QLabel;
@@ -23,6 +24,11 @@ public:
     // Set on the groove and knob pictures, which screen readers need not hear.
     static constexpr const char* ProprieteDecor = "sidranes-decor";
 
+    struct Noms {
+        QString piste; // ImControl
+        QString bouton;
+        QString fond;
+    };
     struct Images {
         const QPixmap& bouton;
         const QPixmap& fond;
@@ -33,7 +39,7 @@ public:
         QRectF fond;   // ImFondSl: shown at the picture's natural size
     };
 
-    Glissiere(QWidget* panneau, const QString& nom, const Images& images, const Geometrie& g);
+    Glissiere(QWidget* panneau, const Noms& noms, const Images& images, const Geometrie& g);
 
     PisteGlissiere* piste() const { return ImControl; }
     QLabel* bouton() const { return ImBoule; }
@@ -63,7 +69,7 @@ public:
     QString texteCran() const;
     // The pointer x (twips from the track's left edge) that centres the knob in the
     // middle of notch k, where start-up places it.
-    double milieuDuCran(int k) const;
+    double xTwipsDuCran(int k) const;
     // Acts as a click on the track in the middle of notch k (held to 1..nbCrans),
     // through the track's own mouse signals; nothing when the knob already stands there.
     void choisitCran(int k);

@@ -4,6 +4,7 @@
 #include "Arrondi.h"
 
 #include <QRect>
+#include <QRectF>
 
 // Window geometry is designed in twips; Qt works in logical pixels.
 namespace Twips {
@@ -20,6 +21,15 @@ inline double depuisPixels(double pixels) {
 
 inline QRect rectPixels(double gauche, double haut, double largeur, double hauteur) {
     return QRect(enPixels(gauche), enPixels(haut), enPixels(largeur), enPixels(hauteur));
+}
+
+inline QRect rectPixels(const QRectF& twips) {
+    return rectPixels(twips.left(), twips.top(), twips.width(), twips.height());
+}
+
+// Unrounded, for the discs: they keep fractions of a pixel.
+inline QRectF rectPixelsExact(double gauche, double haut, double largeur, double hauteur) {
+    return QRectF(gauche / ParPixel, haut / ParPixel, largeur / ParPixel, hauteur / ParPixel);
 }
 
 } // namespace Twips

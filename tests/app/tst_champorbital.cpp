@@ -67,15 +67,15 @@ void TstChampOrbital::vue() {
     QCOMPARE(v.coinHautGauche, QPointF(-echelle, echelle));
     QCOMPARE(v.coinBasDroit, QPointF(echelle, -echelle));
     for (int i = 1; i < NbAstres; ++i) {
-        const ChampOrbital::Disque& d = v.disques[i];
+        const ChampOrbital::TailleDisque& d = v.tailles[i];
         QCOMPARE(d.Width, planete);
         QCOMPARE(d.Height, planete);
         QCOMPARE(d.DecalX, -planete / 2);
         QCOMPARE(d.DecalY, planete / 2);
     }
     // The Sun is sized in full first, then reduced from that: never twice.
-    QCOMPARE(v.disques[Soleil].Width, champ > 4 ? soleil * 4 : soleil);
-    const ChampOrbital::Disque s = v.soleilReduit.value_or(v.disques[Soleil]);
+    QCOMPARE(v.tailles[Soleil].Width, champ > 4 ? soleil * 4 : soleil);
+    const ChampOrbital::TailleDisque s = v.soleilReduit.value_or(v.tailles[Soleil]);
     QCOMPARE(v.soleilReduit.has_value(), champ > 4);
     QCOMPARE(s.Width, soleil);
     QCOMPARE(s.Height, soleil);

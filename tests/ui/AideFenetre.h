@@ -29,7 +29,7 @@ inline QString donneesLivrees() {
 // The window started without the splash and exposed; null when it never shows.
 inline std::unique_ptr<Sidrane> ouvre(const QString& chemin = donneesLivrees()) {
     auto f = std::make_unique<Sidrane>(chemin);
-    f->demarre();
+    f->chargeSansSplash();
     if (!QTest::qWaitForWindowExposed(f.get())) {
         return nullptr;
     }
@@ -130,7 +130,7 @@ private:
         Cosmos* c = fenetre.cosmos();
         const QTransform versUtilisateur = c->versPixels().inverted();
         const QPointF centre = versUtilisateur.map(QPointF(Coin.center()));
-        c->Circle(centre.x(), centre.y(), 15 / std::fabs(c->versPixels().m11()), Qt::white);
+        c->cercle(centre.x(), centre.y(), 15 / std::fabs(c->versPixels().m11()), QColor(Qt::white));
     }
 
     void note(const char* evenement) {

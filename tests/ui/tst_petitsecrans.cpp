@@ -52,7 +52,7 @@ void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
 
     Sidrane f(donneesLivrees());
     f.move(zone.topLeft() + QPoint(30, 20));
-    f.demarre();
+    f.chargeSansSplash();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QTRY_COMPARE(f.size(), taille);
     QVERIFY(zone.contains(f.frameGeometry()));
