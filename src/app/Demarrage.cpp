@@ -132,7 +132,7 @@ void verifieAngles(const Systeme& s, const Provenance& p) {
 
 } // namespace
 
-void InitSysteme(Systeme& s, int32_t largeurCosmos, const Provenance& p) {
+void InitSysteme(Systeme& s, double largeurCosmos, const Provenance& p) {
     s.Intervalle = 20;
     s.Champ = 3;
     s.IndVitesse = 1;
@@ -140,7 +140,7 @@ void InitSysteme(Systeme& s, int32_t largeurCosmos, const Provenance& p) {
     calculeDivNoms(s.astres);
     std::copy(Vitesses.begin(), Vitesses.end(), s.TabVitesse.begin() + 1);
     s.Pas = s.TabVitesse[s.IndVitesse];
-    s.LargeurCosmos = largeurCosmos;
+    s.LargeurCosmos = static_cast<int32_t>(arrondiPair(largeurCosmos));
     calculeVitesses(s, p);
     verifieDiametres(s, p);
     verifieRayons(s, p);

@@ -11,6 +11,8 @@
 // file writes it, at its line (from `p`).
 namespace Demarrage {
 
-void InitSysteme(Systeme& s, int32_t largeurCosmos, const Provenance& p);
+// `largeurCosmos`: the drawing area's width as designed, the reference of disc sizes,
+// kept rounded to a whole unit.
+void InitSysteme(Systeme& s, double largeurCosmos, const Provenance& p);
 
 } // namespace Demarrage

@@ -4,6 +4,7 @@
 #include "Accessibilite.h"
 #include "Calendrier.h"
 #include "ChampOrbital.h"
+#include "Commandes.h"
 #include "Contact.h"
 #include "Cosmos.h"
 #include "Debut.h"
@@ -12,7 +13,6 @@
 #include "Horloge.h"
 #include "LabelCliquable.h"
 #include "LecteurDonnees.h"
-#include "Legendes.h"
 #include "PisteGlissiere.h"
 #include "Placement.h"
 #include "Ressources.h"
@@ -104,6 +104,22 @@ void Sidrane::relieControles() {
     connect(co, &PisteGlissiere::Click, this, &Sidrane::ImCoControl_Click);
 }
 
+namespace {
+
+void activeSi(QWidget* w, std::optional<bool> actif) {
+    if (actif) {
+        w->setEnabled(*actif);
+    }
+}
+
+template <typename Controle> void legendeSi(Controle* c, const std::optional<QString>& texte) {
+    if (texte) {
+        c->setText(*texte);
+    }
+}
+
+} // namespace
+
 // ---- Start-up ----
 
 void Sidrane::Form_Load() {
@@ -131,14 +147,10 @@ void Sidrane::lit() {
 
 void Sidrane::InitSysteme() {
     // Disc sizes are fractions of the drawing area's width as designed, before layout.
-    const auto largeur = static_cast<int32_t>(arrondiPair(Cosmos_->ScaleWidth()));
-    Demarrage::InitSysteme(systeme, largeur, provenance);
+    Demarrage::InitSysteme(systeme, Cosmos_->ScaleWidth(), provenance);
     afficheChamp();
     afficheDate(systeme.DateDebut);
-    Tablecom_->CmdTrace->setText(Legendes::MontrerTrace);
-    Tablecom_->CmdTrace->setEnabled(false);
-    Tablecom_->CmdCls->setEnabled(false);
-    Tablecom_->CmdDebut->setEnabled(false);
+    applique(Commandes::apres(systeme, Commandes::Evenement::Ouverture));
     initFormesEtNoms();
     initGlissieres();
 }
@@ -182,9 +194,7 @@ void Sidrane::annonceCrans() {
     Tablecom_->CO->setCrans(systeme.GeometrieCO, champs);
     QStringList vitesses;
     for (int k = 1; k <= Systeme::NbVitesses; ++k) {
-        const int pas = systeme.TabVitesse[k];
-        vitesses << (pas == 1 ? QStringLiteral("Vitesse : 1 jour par pas")
-                              : QStringLiteral("Vitesse : %1 jours par pas").arg(pas));
+        vitesses << Commandes::texteVitesse(systeme.TabVitesse[k]);
     }
     Tablecom_->Tp->setCrans(systeme.GeometrieTp, vitesses);
 }
@@ -280,7 +290,7 @@ void Sidrane::regleIntervalle(int intervalle) {
 void Sidrane::temps_Timer() {
     // The calendar ends on 31 December 9999: a step past it stops the clock instead.
     if (!Horloge::avance(systeme)) {
-        arreteHorloge(BoutonTrace::Desactive);
+        applique(Commandes::apres(systeme, Commandes::Evenement::FinDuCalendrier));
         return;
     }
     afficheDate(systeme.DateCour);
@@ -288,41 +298,42 @@ void Sidrane::temps_Timer() {
 }
 
 void Sidrane::CmdStart_Click() {
-    if (systeme.EnMarche) {
-        arreteHorloge(BoutonTrace::Desactive);
-        return;
-    }
-    systeme.EnMarche = true;
-    Tablecom_->CmdTrace->setEnabled(true);
-    Tablecom_->CmdDebut->setEnabled(true);
-    cacheNoms(systeme.Champ);
-    regleIntervalle(systeme.Intervalle);
-    Tablecom_->CmdStart->setText(Legendes::Arreter);
-    if (systeme.NomsOn) {
-        systeme.NomsOn = false;
-        Tablecom_->CmdAffNom->setText(Legendes::AfficherNoms);
-    }
-    Tablecom_->LbVit->setText(QString::number(systeme.astres[systeme.Champ].VitesseKm));
-}
-
-// Every way of stopping the clock: start/stop, the reset, the names and the end of the
-// calendar. Only the names keep the traces button, which otherwise acts only while running.
-void Sidrane::arreteHorloge(BoutonTrace trace) {
-    systeme.EnMarche = false;
-    if (trace == BoutonTrace::Desactive) {
-        Tablecom_->CmdTrace->setEnabled(false);
-    }
-    regleIntervalle(0);
-    Tablecom_->CmdStart->setText(Legendes::Demarrer);
-    Tablecom_->LbVit->setText(Legendes::VitesseArretee);
+    applique(Commandes::apres(systeme, Commandes::Evenement::Start));
 }
 
 void Sidrane::CmdDebut_Click() {
-    arreteHorloge(BoutonTrace::Desactive);
-    Tablecom_->CmdDebut->setEnabled(false);
+    applique(Commandes::apres(systeme, Commandes::Evenement::Debut));
     systeme.DateCour = systeme.DateDebut;
     afficheDate(systeme.DateCour);
     RemiseAZero();
+}
+
+// An event's effect: the switches, then the controls in the order the effect lists them.
+void Sidrane::applique(const Commandes::Effet& e) {
+    systeme.EnMarche = e.EnMarche;
+    systeme.TraceOn = e.TraceOn;
+    systeme.LuneOn = e.LuneOn;
+    systeme.NomsOn = e.NomsOn;
+    const Tablecom* t = Tablecom_;
+    activeSi(t->CmdTrace, e.traceActif);
+    activeSi(t->CmdDebut, e.debutActif);
+    activeSi(t->CmdCls, e.clsActif);
+    if (e.nomsVisibles == true) {
+        Placement::MontreNoms(systeme, *Cosmos_);
+    } else if (e.nomsVisibles == false) {
+        cacheNoms(systeme.Champ);
+    }
+    if (e.intervalle) {
+        regleIntervalle(*e.intervalle);
+    }
+    legendeSi(t->CmdStart, e.legendeStart);
+    legendeSi(t->CmdAffNom, e.legendeNoms);
+    legendeSi(t->CmdTrace, e.legendeTrace);
+    legendeSi(t->CmdLune, e.legendeLune);
+    if (e.luneVisible) {
+        Cosmos_->setVisibleForme(Lune, *e.luneVisible);
+    }
+    legendeSi(t->LbVit, e.vitesse);
 }
 
 // ---- Speed slider ----
@@ -383,23 +394,16 @@ void Sidrane::ImCoControl_Click() {
 // ---- Overlays ----
 
 void Sidrane::CmdTrace_Click() {
-    systeme.TraceOn = !systeme.TraceOn;
-    Tablecom_->CmdTrace->setText(systeme.TraceOn ? Legendes::SuspendreTrace
-                                                 : Legendes::MontrerTrace);
-    Tablecom_->CmdCls->setEnabled(true);
+    applique(Commandes::apres(systeme, Commandes::Evenement::Trace));
 }
 
 void Sidrane::CmdCls_Click() {
     Cosmos_->Cls();
-    Tablecom_->CmdCls->setEnabled(false);
+    applique(Commandes::apres(systeme, Commandes::Evenement::Cls));
 }
 
 void Sidrane::CmdLune_Click() {
-    systeme.LuneOn = !systeme.LuneOn;
-    Tablecom_->CmdLune->setText(systeme.LuneOn ? Legendes::CacherLune : Legendes::MontrerLune);
-    if (systeme.Champ > 2) {
-        Cosmos_->setVisibleForme(Lune, systeme.LuneOn);
-    }
+    applique(Commandes::apres(systeme, Commandes::Evenement::Lune));
     PlaceAstres(systeme.Jours);
 }
 
@@ -408,22 +412,7 @@ void Sidrane::CmdAffNom_Click() {
 }
 
 void Sidrane::BasculeNoms() {
-    if (systeme.EnMarche) {
-        // Names belong to the stopped clock: asking for them stops it.
-        arreteHorloge(BoutonTrace::Garde);
-        Tablecom_->CmdAffNom->setText(Legendes::MasquerNoms);
-        Placement::MontreNoms(systeme, *Cosmos_);
-        systeme.NomsOn = true;
-        return;
-    }
-    systeme.NomsOn = !systeme.NomsOn;
-    if (systeme.NomsOn) {
-        Tablecom_->CmdAffNom->setText(Legendes::MasquerNoms);
-        Placement::MontreNoms(systeme, *Cosmos_);
-    } else {
-        Tablecom_->CmdAffNom->setText(Legendes::AfficherNoms);
-        cacheNoms(systeme.Champ);
-    }
+    applique(Commandes::apres(systeme, Commandes::Evenement::Noms));
 }
 
 void Sidrane::LabApropos_Click() {

@@ -12,6 +12,9 @@
 namespace ChampOrbital {
 struct TailleDisque;
 }
+namespace Commandes {
+struct Effet;
+}
 class Cosmos;
 class Debut;
 class Tablecom;
@@ -80,8 +83,7 @@ private:
     void PlaceAstres(int32_t jour);
     void RemiseAZero();
     void BasculeNoms();
-    enum class BoutonTrace { Desactive, Garde };
-    void arreteHorloge(BoutonTrace trace);
+    void applique(const Commandes::Effet& e);
     void regleIntervalle(int intervalle);
     void cacheNoms(int dernier);
     void afficheDate(const QDate& date);

@@ -75,13 +75,9 @@ void TestHorlogeFenetre::etats_data() {
     QTest::addColumn<bool>("enMarche");
     QTest::addColumn<bool>("debut");
     QTest::addColumn<bool>("trace");
+    // Each state and transition is in tst_commandes; here, that the window applies them.
     QTest::newRow("au depart") << QStringList() << false << false << false;
     QTest::newRow("en marche") << QStringList{"CmdStart"} << true << true << true;
-    QTest::newRow("en pause") << QStringList{"CmdStart", "CmdStart"} << false << true << false;
-    QTest::newRow("reprise") << QStringList{"CmdStart", "CmdStart", "CmdStart"} << true << true
-                             << true;
-    QTest::newRow("debut en marche")
-        << QStringList{"CmdStart", "CmdDebut"} << false << false << false;
     QTest::newRow("debut en pause")
         << QStringList{"CmdStart", "CmdStart", "CmdDebut"} << false << false << false;
 }
