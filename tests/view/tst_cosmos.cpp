@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QScreen>
 #include <QtTest>
+#include <algorithm>
 #include <climits>
 
 class TestCosmos : public QObject {
@@ -20,6 +21,8 @@ private slots:
     void traceSurvitAuRedimensionnement();
     void traceSurvitAUnBordTire();
     void clsRendToutNoir();
+    void transitions_data();
+    void transitions();
     void largeurRapportee();
     void soleilPeint();
     void cerclesALEcranApresLePassage_data();
@@ -188,6 +191,60 @@ void TestCosmos::clsRendToutNoir() {
     QImage noir(c.traces().size(), c.traces().format());
     noir.fill(Qt::black);
     QCOMPARE(c.traces(), noir);
+}
+
+void TestCosmos::transitions_data() {
+    QTest::addColumn<QString>("ordre");
+    // Erase, resize, draw and show, in every order, after a first disc A. Each letter:
+    // E Cls, R a resize, D a second disc B, P the screen looked at.
+    QString ordre = QStringLiteral("DEPR");
+    do {
+        QTest::newRow(qPrintable(ordre)) << ordre;
+    } while (std::next_permutation(ordre.begin(), ordre.end()));
+}
+
+void TestCosmos::transitions() {
+    QFETCH(QString, ordre);
+    Zone z;
+    QVERIFY(z.prepare(300, 300, 1000));
+    Cosmos& c = *z.c;
+    for (int i = 0; i < NbAstres; ++i) {
+        c.setVisibleForme(i, false);
+    }
+    // Filled discs 30 pixels across at 300 pixels, at a quarter and three quarters.
+    const QPointF a(-500, 500);
+    const QPointF b(500, -500);
+    bool aMontre = true;
+    bool bMontre = false;
+    auto verifie = [&](const QString& quand) {
+        const QImage vue = z.ecran();
+        for (const auto& [centre, montre] : {std::pair{a, aMontre}, std::pair{b, bMontre}}) {
+            const QPoint p = c.versPixels().map(centre).toPoint();
+            const bool noir = (vue.pixel(p) & 0xFFFFFF) == 0;
+            QVERIFY2(noir != montre,
+                     qPrintable(quand + QStringLiteral(" en %1,%2").arg(p.x()).arg(p.y())));
+        }
+    };
+    c.cercle(a.x(), a.y(), 100, QColor(0, 0, 255));
+    verifie(QStringLiteral("A"));
+    for (const QChar op : ordre) {
+        if (op == u'E') {
+            c.Cls();
+            aMontre = bMontre = false;
+        } else if (op == u'R') {
+            c.resize(240, 240);
+        } else if (op == u'D') {
+            c.cercle(b.x(), b.y(), 100, QColor(0, 255, 0));
+            bMontre = true;
+        } else {
+            verifie(QStringLiteral("P"));
+        }
+    }
+    // Back to the first size, then to a third: what was erased never comes back.
+    c.resize(300, 300);
+    verifie(QStringLiteral("300"));
+    c.resize(360, 360);
+    verifie(QStringLiteral("360"));
 }
 
 void TestCosmos::largeurRapportee() {
