@@ -2,7 +2,6 @@
 #pragma once
 
 #include "Astre.h"
-#include "ReglesGlissiere.h"
 
 #include <QDate>
 #include <array>
@@ -31,9 +30,8 @@ struct Systeme {
     bool LuneOn = false;
     bool NomsOn = false;
 
+    // The sliders' geometry (XMin, XMax, Cran) belongs to the sliders themselves.
     bool GlisseCO = false; // field slider being dragged
     int32_t ChampGlisse = 0;
-    ReglesGlissiere::Geometrie GeometrieCO{}; // field slider: XMinCO, XMaxCO, CranCO
-    bool GlisseTp = false;                    // speed slider being dragged
-    ReglesGlissiere::Geometrie GeometrieTp{}; // XMinTp, XMaxTp, CranTp
+    bool GlisseTp = false; // speed slider being dragged
 };

@@ -173,30 +173,16 @@ void Sidrane::initFormesEtNoms() {
 }
 
 void Sidrane::initGlissieres() {
-    Glissiere* co = Tablecom_->CO;
-    systeme.GeometrieCO =
-        ReglesGlissiere::geometrie(co->largeurBouton(), co->largeurFond(), NbAstres - 2);
-    co->setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(co->gauchePiste(), systeme.Champ,
-                                                            systeme.GeometrieCO.Cran));
-    Glissiere* tp = Tablecom_->Tp;
-    systeme.GeometrieTp =
-        ReglesGlissiere::geometrie(tp->largeurBouton(), tp->largeurFond(), Systeme::NbVitesses);
-    tp->setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(tp->gauchePiste(), systeme.IndVitesse,
-                                                            systeme.GeometrieTp.Cran));
-    annonceCrans();
-}
-
-void Sidrane::annonceCrans() {
     QStringList champs;
     for (int k = 1; k <= DernierePlanete; ++k) {
         champs << ChampOrbital::legendeOrbite(systeme.astres, k);
     }
-    Tablecom_->CO->setCrans(systeme.GeometrieCO, champs);
+    Tablecom_->CO->setCrans(champs, systeme.Champ);
     QStringList vitesses;
     for (int k = 1; k <= Systeme::NbVitesses; ++k) {
         vitesses << Commandes::texteVitesse(systeme.TabVitesse[k]);
     }
-    Tablecom_->Tp->setCrans(systeme.GeometrieTp, vitesses);
+    Tablecom_->Tp->setCrans(vitesses, systeme.IndVitesse);
 }
 
 void Sidrane::afficheChamp() {
@@ -339,13 +325,13 @@ void Sidrane::applique(const Commandes::Effet& e) {
 // ---- Speed slider ----
 
 void Sidrane::ImTpControl_MouseDown(double x) {
-    if (Tablecom_->Tp->presse(x, systeme.GeometrieTp)) {
+    if (Tablecom_->Tp->presse(x)) {
         systeme.GlisseTp = true;
     }
 }
 
 void Sidrane::ImTpControl_MouseMove(double x) {
-    if (systeme.GlisseTp && ReglesGlissiere::dansLaCourse(x, systeme.GeometrieTp)) {
+    if (systeme.GlisseTp && Tablecom_->Tp->dansLaCourse(x)) {
         Tablecom_->Tp->centreBoutonSur(x);
     }
 }
@@ -355,24 +341,24 @@ void Sidrane::ImTpControl_MouseUp() {
 }
 
 void Sidrane::ImTpControl_Click() {
-    systeme.IndVitesse = Tablecom_->Tp->cranDuBouton(systeme.GeometrieTp, Systeme::NbVitesses);
+    systeme.IndVitesse = Tablecom_->Tp->cran();
     systeme.Pas = systeme.TabVitesse[systeme.IndVitesse];
 }
 
 // ---- Orbital field slider ----
 
 void Sidrane::ImCoControl_MouseDown(double x) {
-    if (Tablecom_->CO->presse(x, systeme.GeometrieCO)) {
+    if (Tablecom_->CO->presse(x)) {
         systeme.GlisseCO = true;
     }
 }
 
 void Sidrane::ImCoControl_MouseMove(double x) {
-    if (!(systeme.GlisseCO && ReglesGlissiere::dansLaCourse(x, systeme.GeometrieCO))) {
+    if (!(systeme.GlisseCO && Tablecom_->CO->dansLaCourse(x))) {
         return;
     }
     Tablecom_->CO->centreBoutonSur(x);
-    systeme.ChampGlisse = Tablecom_->CO->cranDuBouton(systeme.GeometrieCO, DernierePlanete);
+    systeme.ChampGlisse = Tablecom_->CO->cran();
     if (systeme.ChampGlisse != systeme.Champ) {
         systeme.Champ = systeme.ChampGlisse;
         afficheChamp();
@@ -386,7 +372,7 @@ void Sidrane::ImCoControl_MouseUp() {
 }
 
 void Sidrane::ImCoControl_Click() {
-    systeme.Champ = Tablecom_->CO->cranDuBouton(systeme.GeometrieCO, DernierePlanete);
+    systeme.Champ = Tablecom_->CO->cran();
     afficheChamp();
     ChangeChamp();
 }

@@ -74,9 +74,8 @@ private:
     void lit();
     void InitSysteme();
     void initFormesEtNoms();
+    // The sliders' notches, their spoken texts and the knobs' places at start-up.
     void initGlissieres();
-    // The notches' spoken texts, for the keyboard and screen readers.
-    void annonceCrans();
     void FixeEchelle(int champ);
     void dimensionne(int astre, const ChampOrbital::TailleDisque& taille);
     void ChangeChamp();

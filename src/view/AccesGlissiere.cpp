@@ -7,8 +7,8 @@
 AccesGlissiere::AccesGlissiere(PisteGlissiere* piste)
     : QAccessibleWidget(piste, QAccessible::Slider) {}
 
-PisteGlissiere* AccesGlissiere::piste() const {
-    return static_cast<PisteGlissiere*>(widget());
+Glissiere* AccesGlissiere::glissiere() const {
+    return Glissiere::de(widget());
 }
 
 void* AccesGlissiere::interface_cast(QAccessible::InterfaceType type) {
@@ -20,21 +20,21 @@ void* AccesGlissiere::interface_cast(QAccessible::InterfaceType type) {
 
 QString AccesGlissiere::text(QAccessible::Text t) const {
     if (t == QAccessible::Value || t == QAccessible::Description) {
-        return piste()->glissiere()->texteCran();
+        return glissiere()->texteCran();
     }
     return QAccessibleWidget::text(t);
 }
 
 QVariant AccesGlissiere::currentValue() const {
-    return piste()->glissiere()->cran();
+    return glissiere()->cran();
 }
 
 void AccesGlissiere::setCurrentValue(const QVariant& valeur) {
-    piste()->glissiere()->choisitCran(valeur.toInt());
+    glissiere()->choisitCran(valeur.toInt());
 }
 
 QVariant AccesGlissiere::maximumValue() const {
-    return piste()->glissiere()->nbCrans();
+    return glissiere()->nbCrans();
 }
 
 QVariant AccesGlissiere::minimumValue() const {

@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 
+class Glissiere;
 class PisteGlissiere;
 
 // What a screen reader sees of a slider: a slider whose value is the notch the knob
@@ -22,5 +23,5 @@ public:
     QVariant minimumStepSize() const override;
 
 private:
-    PisteGlissiere* piste() const;
+    Glissiere* glissiere() const;
 };

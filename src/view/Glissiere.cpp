@@ -5,12 +5,13 @@
 #include "Twips.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <algorithm>
 
 Glissiere::Glissiere(QWidget* panneau, const Noms& noms, const Images& images, const Geometrie& g)
-    : QObject(panneau), ImControl(new PisteGlissiere(panneau, this)), ImBoule(new QLabel(panneau)),
+    : QObject(panneau), ImControl(new PisteGlissiere(panneau)), ImBoule(new QLabel(panneau)),
       ImFondSl(new QLabel(panneau)), geoPiste(g.piste), geoBouton(g.bouton), geoFond(g.fond) {
     ImControl->setObjectName(noms.piste);
     ImBoule->setObjectName(noms.bouton);
@@ -33,6 +34,24 @@ Glissiere::Glissiere(QWidget* panneau, const Noms& noms, const Images& images, c
     ImFondSl->lower();
     ImBoule->raise();
     ImControl->raise();
+    ImControl->installEventFilter(this);
+}
+
+Glissiere* Glissiere::de(const QWidget* piste) {
+    const QObject* panneau = piste->parent();
+    for (Glissiere* g : panneau->findChildren<Glissiere*>(Qt::FindDirectChildrenOnly)) {
+        if (g->piste() == piste) {
+            return g;
+        }
+    }
+    return nullptr;
+}
+
+bool Glissiere::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == ImControl && evenement->type() == QEvent::KeyPress) {
+        return touche(static_cast<QKeyEvent*>(evenement)->key());
+    }
+    return QObject::eventFilter(objet, evenement);
 }
 
 void Glissiere::setGaucheBouton(double gauche) {
@@ -50,20 +69,25 @@ void Glissiere::centreBoutonSur(double x) {
     setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, gaucheFond(), largeurBouton()));
 }
 
-int Glissiere::cranDuBouton(const ReglesGlissiere::Geometrie& g, int nbCrans) const {
-    return ReglesGlissiere::cranDuBouton(gaucheBouton(), gauchePiste(), g, nbCrans);
+int Glissiere::cran() const {
+    if (nbCrans() == 0) {
+        return 0;
+    }
+    return ReglesGlissiere::cranDuBouton(gaucheBouton(), gauchePiste(), crans, nbCrans());
 }
 
-bool Glissiere::presse(double x, const ReglesGlissiere::Geometrie& g) {
+bool Glissiere::presse(double x) {
     if (!ReglesGlissiere::dansLesMarges(x, largeurFond())) {
         return false;
     }
-    centreBoutonSur(ReglesGlissiere::borne(x, g));
+    centreBoutonSur(ReglesGlissiere::borne(x, crans));
     return true;
 }
 
-void Glissiere::setCrans(const ReglesGlissiere::Geometrie& g, const QStringList& textes) {
-    crans = g;
+void Glissiere::setCrans(const QStringList& textes, int cran) {
+    crans = ReglesGlissiere::geometrie(largeurBouton(), largeurFond(), int(textes.size()));
+    // Placed before the texts are known: start-up announces no notch.
+    setGaucheBouton(ReglesGlissiere::gaucheBoutonAuCran(gauchePiste(), cran, crans.Cran));
     textesCrans = textes;
 }
 

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PisteGlissiere.h"
 
-#include "Glissiere.h"
 #include "MarqueFocus.h"
 #include "Twips.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-PisteGlissiere::PisteGlissiere(QWidget* parent, Glissiere* glissiere)
-    : QWidget(parent), glissiere_(glissiere) {
+PisteGlissiere::PisteGlissiere(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -39,12 +36,6 @@ void PisteGlissiere::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(Twips::depuisPixels(event->position().x()));
     if (dessus && event->buttons() == Qt::NoButton) {
         emit Click();
-    }
-}
-
-void PisteGlissiere::keyPressEvent(QKeyEvent* event) {
-    if (!glissiere_->touche(event->key())) {
-        QWidget::keyPressEvent(event);
     }
 }
 

@@ -3,18 +3,15 @@
 
 #include <QWidget>
 
-class Glissiere;
-
 // The transparent strip laid over a slider that receives every mouse event over it.
 // Positions are reported in twips from its left edge; any mouse button counts.
-// It is also the slider's keyboard focus stop: keys become clicks on it.
+// It is also the slider's keyboard focus stop; its slider reads its keys.
 class PisteGlissiere : public QWidget {
     Q_OBJECT
 
 public:
-    PisteGlissiere(QWidget* parent, Glissiere* glissiere);
+    explicit PisteGlissiere(QWidget* parent);
 
-    Glissiere* glissiere() const { return glissiere_; }
     // A press and a release at x, as the mouse makes them.
     void cliqueEn(double x);
 
@@ -29,10 +26,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Glissiere* glissiere_;
     bool presse = false;
 };

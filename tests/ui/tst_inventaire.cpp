@@ -301,12 +301,13 @@ void TestInventaire::valeursAuDemarrage() {
     QCOMPARE(s.DateCour, s.DateDebut);
     QCOMPARE(s.Echelle, ChampOrbital::echelle(s.astres, Terre));
     QVERIFY(!s.EnMarche && !s.TraceOn && !s.LuneOn && !s.NomsOn);
-    for (const ReglesGlissiere::Geometrie& g : {s.GeometrieCO, s.GeometrieTp}) {
+    const Tablecom* t = f->tablecom();
+    for (const ReglesGlissiere::Geometrie& g : {t->CO->geometrie(), t->Tp->geometrie()}) {
         QCOMPARE(g.XMin, 218);
         QCOMPARE(g.XMax, 2152);
     }
-    QCOMPARE(s.GeometrieCO.Cran, 215);
-    QCOMPARE(s.GeometrieTp.Cran, 161);
+    QCOMPARE(t->CO->geometrie().Cran, 215);
+    QCOMPARE(t->Tp->geometrie().Cran, 161);
     // Each knob in the middle of its notch: field 3, speed 1.
     QCOMPARE(f->tablecom()->CO->gaucheBouton(), 852.5);
     QCOMPARE(f->tablecom()->Tp->gaucheBouton(), 395.5);

@@ -603,7 +603,7 @@ private:
                 .arg(s.NomsOn);
         }
         for (const auto& [g, geo] :
-             {std::pair{t.CO, s.GeometrieCO}, std::pair{t.Tp, s.GeometrieTp}}) {
+             {std::pair{t.CO, t.CO->geometrie()}, std::pair{t.Tp, t.Tp->geometrie()}}) {
             const double centre = g->gaucheBouton() - g->gauchePiste() + g->largeurBouton() / 2;
             if (centre < geo.XMin || centre > geo.XMax) {
                 return QStringLiteral("knob %1 centred at %2 twips, outside %3..%4")
