@@ -104,8 +104,8 @@ Effet apres(const Systeme& s, Evenement evenement) {
 }
 
 QString texteVitesse(int32_t pas) {
-    return pas == 1 ? QStringLiteral("Vitesse : 1 jour par pas")
-                    : QStringLiteral("Vitesse : %1 jours par pas").arg(pas);
+    return pas == 1 ? QStringLiteral("1 jour par pas")
+                    : QStringLiteral("%1 jours par pas").arg(pas);
 }
 
 } // namespace Commandes

@@ -3,9 +3,14 @@
 
 #include "LabelCliquable.h"
 
-// The splash picture is clickable too: a picture that can be pressed, not a link.
-AccesLien::AccesLien(LabelCliquable* lien)
-    : QAccessibleWidget(lien, lien->pixmap().isNull() ? QAccessible::Link : QAccessible::Graphic) {}
+AccesLien::AccesLien(LabelCliquable* lien) : QAccessibleWidget(lien, QAccessible::Link) {}
+
+// The splash picture is clickable too: a picture that can be pressed, not a link. Asked
+// each time, for the interface may be made before the picture is set.
+QAccessible::Role AccesLien::role() const {
+    const bool image = !static_cast<LabelCliquable*>(widget())->pixmap().isNull();
+    return image ? QAccessible::Graphic : QAccessible::Link;
+}
 
 // Named by its caption, as Qt names a plain label.
 QString AccesLien::text(QAccessible::Text t) const {

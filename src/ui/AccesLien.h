@@ -11,6 +11,7 @@ class AccesLien : public QAccessibleWidget {
 public:
     explicit AccesLien(LabelCliquable* lien);
 
+    QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
     void doAction(const QString& action) override;

@@ -2,6 +2,7 @@
 #include "Sidrane.h"
 
 #include "Accessibilite.h"
+#include "Annonce.h"
 #include "Calendrier.h"
 #include "ChampOrbital.h"
 #include "Commandes.h"
@@ -102,6 +103,24 @@ void Sidrane::relieControles() {
     connect(co, &PisteGlissiere::MouseMove, this, &Sidrane::ImCoControl_MouseMove);
     connect(co, &PisteGlissiere::MouseUp, this, &Sidrane::ImCoControl_MouseUp);
     connect(co, &PisteGlissiere::Click, this, &Sidrane::ImCoControl_Click);
+    // Connected last, so that each toggle says its caption once its handler has set it.
+    for (QPushButton* b : {t->CmdStart, t->CmdTrace, t->CmdLune, t->CmdAffNom}) {
+        connect(b, &QPushButton::clicked, this, [this, b] { annonceBascule(b); });
+    }
+}
+
+// Screen readers are told the new caption of a toggle (see Annonce): "Arrêter" says
+// how far the field's planet goes a day, "Démarrer" the date where the clock stopped.
+void Sidrane::annonceBascule(QPushButton* bouton) {
+    const Tablecom* t = Tablecom_;
+    QString texte = bouton->text();
+    if (bouton == t->CmdStart) {
+        texte += systeme.EnMarche
+                     ? QStringLiteral(". %1 : %2 %3")
+                           .arg(t->LabCourse->text(), t->LbVit->text(), t->Labkm->text())
+                     : QStringLiteral(". %1 : %2").arg(t->LabDate->text(), t->LbTemps->text());
+    }
+    Annonce::dit(bouton, texte);
 }
 
 namespace {
@@ -175,7 +194,7 @@ void Sidrane::initFormesEtNoms() {
 void Sidrane::initGlissieres() {
     QStringList champs;
     for (int k = 1; k <= DernierePlanete; ++k) {
-        champs << ChampOrbital::legendeOrbite(systeme.astres, k);
+        champs << systeme.astres[k].Nom;
     }
     Tablecom_->CO->setCrans(champs, systeme.Champ);
     QStringList vitesses;

@@ -17,6 +17,7 @@ struct Effet;
 }
 class Cosmos;
 class Debut;
+class QPushButton;
 class Tablecom;
 
 // The main window: the drawing area, the command panel and the handlers that tie
@@ -76,6 +77,7 @@ private:
     void initFormesEtNoms();
     // The sliders' notches, their spoken texts and the knobs' places at start-up.
     void initGlissieres();
+    void annonceBascule(QPushButton* bouton);
     void FixeEchelle(int champ);
     void dimensionne(int astre, const ChampOrbital::TailleDisque& taille);
     void ChangeChamp();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Tablecom.h"
 
+#include "Accessibilite.h"
 #include "AjusteLegende.h"
 #include "BoutonSable.h"
 #include "Glissiere.h"
@@ -55,9 +56,13 @@ Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
     CmdLune = bouton("CmdLune", Legendes::MontrerLune, {240, 2400, 2370, 375});
     CmdAffNom = bouton("CmdAffNom", Legendes::AfficherNomsAuDepart, {240, 2880, 2370, 375});
     CmdAffNom->setToolTip(QStringLiteral("toto"));
+    // What screen readers say of the button in place of its tooltip.
+    CmdAffNom->setAccessibleDescription(
+        QStringLiteral("Montre ou cache le nom des planètes du champ"));
     LbOrbite = afficheur("LbOrbite", QString(), {240, 3840, 2370, 255});
     LabDate = label<QLabel>("LabDate", QStringLiteral("Date"), {480, 5400, 495, 255});
     LbTemps = afficheur("LbTemps", QString(), {1080, 5400, 1530, 255});
+    Accessibilite::luALaDemande(LbTemps);
     LabCourse = label<QLabel>("LabCourse", QStringLiteral("Distance parcourue par"),
                               {240, 6600, 2415, 255});
     LbVit = afficheur("LbVit", Legendes::VitesseArretee, {480, 6960, 600, 255});

@@ -15,6 +15,9 @@ void* AccesGlissiere::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::ValueInterface) {
         return static_cast<QAccessibleValueInterface*>(this);
     }
+    if (type == QAccessible::TextInterface) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -43,4 +46,52 @@ QVariant AccesGlissiere::minimumValue() const {
 
 QVariant AccesGlissiere::minimumStepSize() const {
     return 1;
+}
+
+// The notch's text, read only, with neither selection nor cursor.
+
+QString AccesGlissiere::text(int debut, int fin) const {
+    return glissiere()->texteCran().mid(debut, fin - debut);
+}
+
+int AccesGlissiere::characterCount() const {
+    return static_cast<int>(glissiere()->texteCran().size());
+}
+
+void AccesGlissiere::selection(int, int* debut, int* fin) const {
+    *debut = 0;
+    *fin = 0;
+}
+
+int AccesGlissiere::selectionCount() const {
+    return 0;
+}
+
+void AccesGlissiere::addSelection(int, int) {}
+
+void AccesGlissiere::removeSelection(int) {}
+
+void AccesGlissiere::setSelection(int, int, int) {}
+
+int AccesGlissiere::cursorPosition() const {
+    return 0;
+}
+
+void AccesGlissiere::setCursorPosition(int) {}
+
+// The whole track stands for each character: the text is nowhere drawn.
+QRect AccesGlissiere::characterRect(int) const {
+    return rect();
+}
+
+int AccesGlissiere::offsetAtPoint(const QPoint&) const {
+    return 0;
+}
+
+void AccesGlissiere::scrollToSubstring(int, int) {}
+
+QString AccesGlissiere::attributes(int, int* debut, int* fin) const {
+    *debut = 0;
+    *fin = characterCount();
+    return QString();
 }

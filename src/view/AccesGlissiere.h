@@ -7,9 +7,13 @@ class Glissiere;
 class PisteGlissiere;
 
 // What a screen reader sees of a slider: a slider whose value is the notch the knob
-// stands in, spoken as the notch's text ("Vitesse : 15 jours par pas"). Setting the
-// value acts as the keys do: a click in the middle of that notch.
-class AccesGlissiere : public QAccessibleWidget, public QAccessibleValueInterface {
+// stands in, spoken as the notch's text ("15 jours par pas"). Setting the value acts as
+// the keys do: a click in the middle of that notch. The notch's text is also the
+// slider's one line of read-only text, which screen readers review in place of a
+// percentage of the travel.
+class AccesGlissiere : public QAccessibleWidget,
+                       public QAccessibleValueInterface,
+                       public QAccessibleTextInterface {
 public:
     explicit AccesGlissiere(PisteGlissiere* piste);
 
@@ -21,6 +25,20 @@ public:
     QVariant maximumValue() const override;
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
+
+    QString text(int debut, int fin) const override;
+    int characterCount() const override;
+    void selection(int index, int* debut, int* fin) const override;
+    int selectionCount() const override;
+    void addSelection(int debut, int fin) override;
+    void removeSelection(int index) override;
+    void setSelection(int index, int debut, int fin) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int debut, int fin) override;
+    QString attributes(int offset, int* debut, int* fin) const override;
 
 private:
     Glissiere* glissiere() const;

@@ -111,6 +111,7 @@ void Cosmos::deplaceForme(int astre, float gauche, float haut) {
 }
 
 void Cosmos::Cls() {
+    tracesDessinees = false;
     image.fill(Qt::black);
     reference = QImage();
     referenceVierge = true;
@@ -157,6 +158,7 @@ void Cosmos::traceCercle(QImage& cible, const QPointF& centre, double rx, double
 
 void Cosmos::cercle(float x, float y, float rayon, int32_t couleur) {
     cercle(double(x), double(y), double(rayon), couleurRvb(couleur));
+    tracesDessinees = true;
 }
 
 void Cosmos::montreNom(int astre, bool visible) {

@@ -64,6 +64,8 @@ public:
     void deplaceNom(int astre, float gauche, float haut) override;
 
     const QImage& traces() const { return image; }
+    // A trace has been drawn since the last clearing.
+    bool aDesTraces() const { return tracesDessinees; }
     const QTransform& versPixels() const { return transformation; }
     QRectF rectanglePixels(int i) const;
 
@@ -89,6 +91,7 @@ private:
     QImage reference;
     bool referenceVierge = true; // nothing drawn since: a resize may change its resolution
     bool remplissagePlein = true;
+    bool tracesDessinees = false;
     QColor couleurRemplissage{255, 255, 0};
     // This round's rectangles to repaint, none within Voisinage pixels of another.
     QList<QRect> aRepeindre;

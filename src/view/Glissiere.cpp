@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Glissiere.h"
 
+#include "Annonce.h"
 #include "PisteGlissiere.h"
 #include "Twips.h"
 
@@ -59,9 +60,11 @@ void Glissiere::setGaucheBouton(double gauche) {
     geoBouton.moveLeft(gauche);
     ImBoule->move(Twips::enPixels(gauche), ImBoule->y());
     if (cran() != avant) {
-        // Screen readers speak the new notch whoever moved the knob: mouse or keys.
-        QAccessibleValueChangeEvent annonce(ImControl, cran());
-        QAccessible::updateAccessibility(&annonce);
+        // Screen readers speak the new notch whoever moved the knob: mouse or keys. The
+        // value is its number; its text ("Pluton", "100 jours par pas") is announced.
+        QAccessibleValueChangeEvent valeur(ImControl, cran());
+        QAccessible::updateAccessibility(&valeur);
+        Annonce::dit(ImControl, texteCran());
     }
 }
 

@@ -138,9 +138,9 @@ void TstCommandes::apres() {
 }
 
 void TstCommandes::texteVitesse() {
-    QCOMPARE(Commandes::texteVitesse(1), QStringLiteral("Vitesse : 1 jour par pas"));
-    QCOMPARE(Commandes::texteVitesse(2), QStringLiteral("Vitesse : 2 jours par pas"));
-    QCOMPARE(Commandes::texteVitesse(100), QStringLiteral("Vitesse : 100 jours par pas"));
+    QCOMPARE(Commandes::texteVitesse(1), QStringLiteral("1 jour par pas"));
+    QCOMPARE(Commandes::texteVitesse(2), QStringLiteral("2 jours par pas"));
+    QCOMPARE(Commandes::texteVitesse(100), QStringLiteral("100 jours par pas"));
 }
 
 QTEST_GUILESS_MAIN(TstCommandes)

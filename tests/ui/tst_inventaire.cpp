@@ -3,6 +3,7 @@
 
 #include "AideFenetre.h"
 #include "Calendrier.h"
+#include "Debut.h"
 #include "LabelCliquable.h"
 
 #include <QAbstractButton>
@@ -234,6 +235,15 @@ void TestInventaire::nomsAccessibles() {
         QVERIFY(a->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::pressAction()));
     }
+    // The names button keeps its tooltip, which screen readers do not give as its
+    // description; the splash picture is a picture, not a link.
+    QCOMPARE(f.tablecom()->CmdAffNom->toolTip(), QStringLiteral("toto"));
+    QVERIFY(!QAccessible::queryAccessibleInterface(f.tablecom()->CmdAffNom)
+                 ->text(QAccessible::Description)
+                 .contains(QStringLiteral("toto")));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(f.debut()->findChild<QWidget*>("Image1"))->role(),
+        QAccessible::Graphic);
     // Pressed, a link clicks as the mouse does.
     LabelCliquable lien(QStringLiteral("Contact"));
     QSignalSpy clics(&lien, &LabelCliquable::clicked);

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What screen readers are told: the accessible events a toggle, a slider and the
+// running clock send, caught as the platform's bridge would receive them, and the
+// drawing area's description.
+
+#include "AideFenetre.h"
+#include "Annonce.h"
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
+using namespace AideFenetre;
+
+class TestAnnonces : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void basculeDitSaLegende_data();
+    void basculeDitSaLegende();
+    void glissiereDitSonCran_data();
+    void glissiereDitSonCran();
+    void horlogeNeDitRienAChaqueTop();
+    void cosmosDitCeQuIlMontre_data();
+    void cosmosDitCeQuIlMontre();
+};
+
+namespace {
+
+// What the bridge received, one line per event of interest: "annonce TEXT",
+// "valeur N" for a slider's value, "nom OBJECT" for a name change.
+QStringList recus;
+
+void recoit(QAccessibleEvent* e) {
+    QAccessibleInterface* i = e->accessibleInterface();
+    if (e->type() == QAccessible::ObjectShow && qobject_cast<Annonce*>(e->object())) {
+        recus << QStringLiteral("annonce ") + i->text(QAccessible::Name);
+    } else if (e->type() == QAccessible::ValueChanged) {
+        recus << QStringLiteral("valeur %1")
+                     .arg(static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt());
+    } else if (e->type() == QAccessible::NameChanged) {
+        recus << QStringLiteral("nom ") + e->object()->objectName();
+    }
+}
+
+void appuie(const Sidrane& f, const QString& bouton) {
+    auto* b = f.tablecom()->findChild<QPushButton*>(bouton);
+    QVERIFY2(b && b->isEnabled(), qPrintable(bouton));
+    QTest::keyClick(b, Qt::Key_Return);
+}
+
+// Only the announcements.
+QStringList annonces() {
+    return recus.filter(QRegularExpression(QStringLiteral("^annonce ")));
+}
+
+} // namespace
+
+void TestAnnonces::initTestCase() {
+    // As when a screen reader runs: otherwise Qt sends no accessible event at all.
+    QPlatformAccessibility* plateforme =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(plateforme);
+    plateforme->setActive(true);
+}
+
+void TestAnnonces::init() {
+    recus.clear();
+    QAccessible::installUpdateHandler(recoit);
+}
+
+void TestAnnonces::cleanup() {
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+void TestAnnonces::basculeDitSaLegende_data() {
+    QTest::addColumn<QStringList>("boutons");
+    QTest::addColumn<QStringList>("attendu");
+    using L = QStringList;
+    // The Earth covers 2573 thousand km a day; the data file starts on 1 January 2025.
+    QTest::newRow("démarrer") << L{"CmdStart"}
+                              << L{"annonce Arrêter. Distance parcourue par Terre : 2573 x "
+                                   "1000 km/jour"};
+    QTest::newRow("arrêter") << L{"CmdStart", "CmdStart"}
+                             << L{"annonce Arrêter. Distance parcourue par Terre : 2573 x "
+                                  "1000 km/jour",
+                                  "annonce Démarrer. Date : 01/01/2025"};
+    QTest::newRow("trace") << L{"CmdStart", "CmdTrace", "CmdTrace"}
+                           << L{"annonce Arrêter. Distance parcourue par Terre : 2573 x "
+                                "1000 km/jour",
+                                "annonce Suspendre la trace des planètes",
+                                "annonce Montrer la trace des planètes"};
+    QTest::newRow("lune") << L{"CmdLune", "CmdLune"}
+                          << L{"annonce Cacher la Lune", "annonce Montrer la Lune"};
+    QTest::newRow("noms") << L{"CmdAffNom", "CmdAffNom"}
+                          << L{"annonce Masquer noms planètes", "annonce Afficher noms planètes"};
+    // Names asked for while running stop the clock: the new caption only.
+    QTest::newRow("noms en marche") << L{"CmdStart", "CmdAffNom"}
+                                    << L{"annonce Arrêter. Distance parcourue par Terre : 2573 "
+                                         "x 1000 km/jour",
+                                         "annonce Masquer noms planètes"};
+    QTest::newRow("effacer ne dit rien") << L{"CmdStart", "CmdTrace", "CmdCls"}
+                                         << L{"annonce Arrêter. Distance parcourue par Terre : "
+                                              "2573 x 1000 km/jour",
+                                              "annonce Suspendre la trace des planètes"};
+}
+
+void TestAnnonces::basculeDitSaLegende() {
+    QFETCH(QStringList, boutons);
+    QFETCH(QStringList, attendu);
+    auto f = ouvre();
+    QVERIFY(f);
+    recus.clear();
+    for (const QString& b : boutons) {
+        appuie(*f, b);
+    }
+    QCOMPARE(annonces(), attendu);
+}
+
+void TestAnnonces::glissiereDitSonCran_data() {
+    QTest::addColumn<QString>("glissiere");
+    QTest::addColumn<int>("cle");
+    QTest::addColumn<QStringList>("attendu");
+    using L = QStringList;
+    // The field starts at the Earth (notch 3), the speed at 1 day per tick (notch 1).
+    QTest::newRow("champ fin") << "CO" << int(Qt::Key_End) << L{"valeur 9", "annonce Pluton"};
+    QTest::newRow("champ début") << "CO" << int(Qt::Key_Home) << L{"valeur 1", "annonce Mercure"};
+    QTest::newRow("vitesse fin") << "Tp" << int(Qt::Key_End)
+                                 << L{"valeur 12", "annonce 100 jours par pas"};
+    QTest::newRow("vitesse droite")
+        << "Tp" << int(Qt::Key_Right) << L{"valeur 2", "annonce 2 jours par pas"};
+    QTest::newRow("vitesse déjà au début") << "Tp" << int(Qt::Key_Home) << L{};
+}
+
+void TestAnnonces::glissiereDitSonCran() {
+    QFETCH(QString, glissiere);
+    QFETCH(int, cle);
+    QFETCH(QStringList, attendu);
+    auto f = ouvre();
+    QVERIFY(f);
+    Glissiere* g = glissiere == QLatin1String("CO") ? f->tablecom()->CO : f->tablecom()->Tp;
+    recus.clear();
+    QTest::keyClick(g->piste(), Qt::Key(cle));
+    QCOMPARE(recus.filter(QRegularExpression(QStringLiteral("^(annonce|valeur) "))), attendu);
+    // What a review of the slider reads: the notch's text, not a share of the travel.
+    if (!attendu.isEmpty()) {
+        QAccessibleTextInterface* texte =
+            QAccessible::queryAccessibleInterface(g->piste())->textInterface();
+        QVERIFY(texte);
+        QCOMPARE(QStringLiteral("annonce ") + texte->text(0, texte->characterCount()),
+                 attendu.last());
+    }
+}
+
+void TestAnnonces::horlogeNeDitRienAChaqueTop() {
+    auto f = ouvre();
+    QVERIFY(f);
+    appuie(*f, QStringLiteral("CmdStart"));
+    recus.clear();
+    for (int top = 0; top < 10; ++top) {
+        f->temps_Timer();
+    }
+    QCOMPARE(recus, QStringList());
+    // The date is there when a screen reader looks: ten days after the start.
+    QCOMPARE(QAccessible::queryAccessibleInterface(f->tablecom()->LbTemps)->text(QAccessible::Name),
+             QStringLiteral("11/01/2025"));
+}
+
+void TestAnnonces::cosmosDitCeQuIlMontre_data() {
+    QTest::addColumn<QStringList>("etapes"); // buttons pressed, "top" for a tick
+    QTest::addColumn<QString>("attendu");
+    using L = QStringList;
+    const QString terre =
+        QStringLiteral("Champ orbital : Terre. En vue : Soleil, Mercure, Vénus, Terre");
+    QTest::newRow("au départ") << L{} << terre + ".";
+    QTest::newRow("lune et noms") << L{"CmdLune", "CmdAffNom"}
+                                  << terre + ", Lune. Noms des planètes affichés.";
+    QTest::newRow("traces") << L{"CmdStart", "CmdTrace", "top"} << terre + ". Traces dessinées.";
+    QTest::newRow("traces effacées") << L{"CmdStart", "CmdTrace", "top", "CmdCls"} << terre + ".";
+}
+
+void TestAnnonces::cosmosDitCeQuIlMontre() {
+    QFETCH(QStringList, etapes);
+    QFETCH(QString, attendu);
+    auto f = ouvre();
+    QVERIFY(f);
+    for (const QString& e : etapes) {
+        if (e == QLatin1String("top")) {
+            f->temps_Timer();
+        } else {
+            appuie(*f, e);
+        }
+    }
+    QAccessibleInterface* cosmos = QAccessible::queryAccessibleInterface(f->cosmos());
+    QCOMPARE(cosmos->role(), QAccessible::Canvas);
+    QCOMPARE(cosmos->text(QAccessible::Description), attendu);
+}
+
+QTEST_MAIN(TestAnnonces)
+#include "tst_annonces.moc"
