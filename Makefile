@@ -3,7 +3,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan deps build bench fuzz images package clean
+.PHONY: run test test-asan deps build bench fuzz fautes images package clean
 
 # Only the program and its data file: the tests and benchmarks wait for `make test`.
 run: deps $(BUILD)/build.ninja
@@ -34,6 +34,11 @@ bench: build
 fuzz:
 	@sh scripts/install-deps clang libclang-rt-14-dev
 	sh scripts/fuzz $(or $(SECONDS),120)
+
+# Plants each fault of tests/fautes.tsv in a scratch copy, runs the suite and says which
+# tests catch it: minutes, not seconds, hence not part of `make test`. FAUTES="3 7-9" for some.
+fautes: deps
+	python3 scripts/fautes $(FAUTES)
 
 # A Debian package that installs the program in the desktop's menu, checked by lintian.
 package: build
