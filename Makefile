@@ -3,7 +3,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan deps build bench fuzz fautes images package clean
+.PHONY: run test test-asan deps build bench fuzz fautes images package clean distclean
 
 # Only the program and its data file: the tests and benchmarks wait for `make test`.
 run: deps $(BUILD)/build.ninja
@@ -28,8 +28,9 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# `make bench LONG=1` runs the window for 10 minutes instead of 60 s.
 bench: build
-	sh bench/run-all
+	sh bench/run-all $(if $(LONG),--long)
 
 fuzz:
 	@sh scripts/install-deps clang libclang-rt-14-dev
@@ -41,14 +42,24 @@ fautes: deps
 	python3 scripts/fautes $(FAUTES)
 
 # A Debian package that installs the program in the desktop's menu, checked by lintian.
-package: build
+# Only the program is built for it. The same sources give the same bytes from any
+# folder: the time stamps inside are SOURCE_DATE_EPOCH, the last commit's by default.
+package: deps $(BUILD)/build.ninja
 	@sh scripts/install-deps lintian
-	cd $(BUILD) && cpack
+	cmake --build $(BUILD) --target sidranes -j $(JOBS)
+	rm -f $(BUILD)/sidranes_*.deb
+	cd $(BUILD) && SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || date +%s)} cpack
 	lintian --pedantic --fail-on error,warning $(BUILD)/sidranes_*.deb
 
 # Draws the pictures under src/ui/assets again.
 images: deps
 	sh scripts/dessine-images
 
+# The fuzzer's corpus and findings are kept: the corpus grows from run to run, and a
+# finding is a file that made the program fail.
 clean:
 	rm -rf $(BUILD) build-*
+	@for d in fuzz-corpus fuzz-findings; do [ ! -d $$d ] || echo "$$d/ kept: make distclean removes it"; done
+
+distclean: clean
+	rm -rf fuzz-corpus fuzz-findings

@@ -1,58 +1,39 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installed like a desktop program: the executable and its data file together in
-# lib/sidranes (the program reads the file from its own directory, which the kernel
-# reports through the link in bin/), the menu entry, the icons, the metadata, the
-# manual page and the copyright notice. `make package` makes a Debian package of it.
+# Installed like any desktop program, by the distributions' conventions: the program in
+# bin/, its data file in share/sidranes/ (where the program looks when none lies beside
+# it), the menu entry, the icons, the metadata, the manual page, the licence and the
+# release notes. Compressing the manual and adding Debian's own copyright and changelog
+# is the Debian package's business: `make package` does it (cmake/PaquetDebian.cmake).
 
-set(SIDRANES_LIBEXEC lib/sidranes)
 set(SIDRANES_DOCS ${CMAKE_BINARY_DIR}/docs)
 
-# The metadata, the manual page and the Debian changelog take the project's version.
-configure_file(data/org.sidranes.Sidranes.metainfo.xml.in
-               ${SIDRANES_DOCS}/org.sidranes.Sidranes.metainfo.xml @ONLY)
-configure_file(data/debian/changelog.in ${SIDRANES_DOCS}/changelog.Debian @ONLY)
+# The manual page names the project's version: written at configure time, so that an
+# install right after `make run` finds it. The release notes, the metadata and the
+# Debian changelog list each release under its own number and are installed as written.
 configure_file(data/sidranes.1.in ${SIDRANES_DOCS}/sidranes.1 @ONLY)
 
-# Debian wants these compressed with no time stamp: gzip -9n.
-set(SIDRANES_COMPRESSES)
-foreach(paire IN ITEMS "${SIDRANES_DOCS}/changelog.Debian|changelog.Debian.gz"
-                       "${CMAKE_SOURCE_DIR}/NEWS|changelog.gz"
-                       "${SIDRANES_DOCS}/sidranes.1|sidranes.1.gz")
-  string(REPLACE "|" ";" paire "${paire}")
-  list(GET paire 0 source)
-  list(GET paire 1 cible)
-  add_custom_command(OUTPUT ${SIDRANES_DOCS}/${cible}
-    COMMAND sh -c "gzip -9n -c \"$0\" > \"$1\"" ${source} ${SIDRANES_DOCS}/${cible}
-    DEPENDS ${source} VERBATIM)
-  list(APPEND SIDRANES_COMPRESSES ${SIDRANES_DOCS}/${cible})
-endforeach()
-add_custom_target(sidranes_documents ALL DEPENDS ${SIDRANES_COMPRESSES})
+# An install never builds: the package's step (cpack) installs the program it was given.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-install(TARGETS sidranes RUNTIME DESTINATION ${SIDRANES_LIBEXEC})
+install(TARGETS sidranes RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A stripped install also drops the compiler's notes, as Debian's own packages do.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
-      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SIDRANES_LIBEXEC}/sidranes\"
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/sidranes\"
       COMMAND_ERROR_IS_FATAL ANY)
   endif()")
-install(FILES data/sidranes.dat DESTINATION ${SIDRANES_LIBEXEC})
-install(CODE "
-  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
-  file(MAKE_DIRECTORY \"\${bin}\")
-  file(CREATE_LINK ../${SIDRANES_LIBEXEC}/sidranes \"\${bin}/sidranes\" SYMBOLIC)
-  message(STATUS \"Installing: \${bin}/sidranes -> ../${SIDRANES_LIBEXEC}/sidranes\")")
-install(FILES data/org.sidranes.Sidranes.desktop DESTINATION share/applications)
-install(FILES ${SIDRANES_DOCS}/org.sidranes.Sidranes.metainfo.xml DESTINATION share/metainfo)
+install(FILES data/sidranes.dat DESTINATION ${SIDRANES_DATADIR})
+install(FILES data/org.sidranes.Sidranes.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/org.sidranes.Sidranes.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(taille IN ITEMS 16 22 24 32 48 64 128 256)
   install(FILES data/icons/sidranes-${taille}.png
-          DESTINATION share/icons/hicolor/${taille}x${taille}/apps RENAME sidranes.png)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${taille}x${taille}/apps
+          RENAME sidranes.png)
 endforeach()
-install(FILES data/icons/sidranes.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${SIDRANES_DOCS}/sidranes.1.gz DESTINATION share/man/man1)
-install(FILES data/debian/copyright ${SIDRANES_DOCS}/changelog.Debian.gz
-              ${SIDRANES_DOCS}/changelog.gz
-        DESTINATION share/doc/sidranes)
+install(FILES data/icons/sidranes.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${SIDRANES_DOCS}/sidranes.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES NEWS COPYING DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sidranes)
@@ -83,5 +64,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-comic-neue, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Read by cmake/PaquetDebian.cmake, which cpack runs on the installed tree.
+set(CPACK_SIDRANES_SOURCE ${CMAKE_SOURCE_DIR})
+set(CPACK_SIDRANES_MANDIR ${CMAKE_INSTALL_MANDIR})
+set(CPACK_SIDRANES_DOCDIR ${CMAKE_INSTALL_DOCDIR})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PaquetDebian.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/TailleInstallee.cmake)
 include(CPack)

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Run by CPack once the .deb is built. CPack follows the link bin/sidranes and so
-# counts the program twice in Installed-Size; this recounts the way dpkg-gencontrol
-# does (each file's size in KiB rounded up, one KiB for each link and directory)
-# and rebuilds the package with the corrected control file.
+# Run by CPack once the .deb is built. CPack counts Installed-Size its own way (it
+# follows links and adds up bytes); this recounts the way dpkg-gencontrol does (each
+# file's size in KiB rounded up, one KiB for each link and directory) and rebuilds the
+# package with the corrected control file. dpkg-deb takes its time stamps from
+# SOURCE_DATE_EPOCH, so that the same sources give the same package.
 foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
   set(arbre "${paquet}.arbre")
   file(REMOVE_RECURSE "${arbre}")

@@ -532,13 +532,14 @@ void ligneTexte(QPainter& p, const QString& texte, QFont police, int taille, QCo
     p.drawText(boite, Qt::AlignCenter, texte);
 }
 
-void notices(QPainter& p, const QString& version) {
+// The version's line, under the subtitle, is left blank: the program writes it there
+// at run time, so that a new release needs no new picture.
+void notices(QPainter& p) {
     const QFont sans("DejaVu Sans");
     QFont penchee = sans;
     penchee.setItalic(true);
     ligneTexte(p, "Un planétaire pour le bureau", penchee, 14, QColor(225, 230, 255),
                QPointF(322, 103));
-    ligneTexte(p, "Version " + version, sans, 12, QColor(170, 185, 230), QPointF(322, 124));
     QLinearGradient voile(0, 262, 0, 307);
     voile.setColorAt(0, QColor(0, 0, 0, 0));
     voile.setColorAt(0.4, QColor(0, 0, 0, 190));
@@ -549,12 +550,9 @@ void notices(QPainter& p, const QString& version) {
                QColor(140, 150, 180), QPointF(233.5, 297));
 }
 
-// The version is also stored as a text field, so that a test can tell a picture
-// left behind by a version change.
-QImage dessineDebut(const QString& version, int echelle = 1) {
+QImage dessineDebut(int echelle = 1) {
     const QSize taille(467, 307);
     QImage image(taille * echelle, QImage::Format_RGB32);
-    image.setText(QStringLiteral("Version"), version);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -566,7 +564,7 @@ QImage dessineDebut(const QString& version, int echelle = 1) {
     terreEtLune(p);
     saturne(p);
     titre(p);
-    notices(p, version);
+    notices(p);
     return image;
 }
 
@@ -604,7 +602,7 @@ bool dessineIconesBureau(const QDir& dossier) {
     return enregistreTexte(iconeSvg(), dossier, "sidranes.svg");
 }
 
-bool dessineTout(const QDir& dossier, const QString& version) {
+bool dessineTout(const QDir& dossier) {
     return enregistre(dessineIcone(32), dossier, "icone.png") &&
            enregistre(dessineIcone(128), dossier, "icone-128.png") &&
            enregistre(dessineMain(), dossier, "main.png") &&
@@ -613,27 +611,27 @@ bool dessineTout(const QDir& dossier, const QString& version) {
            enregistre(dessineBoule({215, 255, 195}, {60, 185, 60}, {10, 85, 20}), dossier,
                       "boule-verte.png") &&
            enregistre(dessineFondGlissiere(), dossier, "fond-glissiere.png") &&
-           enregistre(dessineDebut(version), dossier, "debut.jpg", 92);
+           enregistre(dessineDebut(), dossier, "debut.jpg", 92);
 }
 
 // The same pictures at twice the pixels for screens scaled by 2: Qt picks
 // "name@2x.png" beside "name.png" and shows it at the same logical size.
-bool dessineDoubles(const QDir& dossier, const QString& version) {
+bool dessineDoubles(const QDir& dossier) {
     return enregistre(dessineIcone(64), dossier, "icone@2x.png") &&
            enregistre(dessineBoule({255, 230, 170}, {255, 135, 15}, {150, 55, 0}, 2), dossier,
                       "boule-orange@2x.png") &&
            enregistre(dessineBoule({215, 255, 195}, {60, 185, 60}, {10, 85, 20}, 2), dossier,
                       "boule-verte@2x.png") &&
            enregistre(dessineFondGlissiere(2), dossier, "fond-glissiere@2x.png") &&
-           enregistre(dessineDebut(version, 2), dossier, "debut@2x.jpg", 92);
+           enregistre(dessineDebut(2), dossier, "debut@2x.jpg", 92);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: dessine-images IMAGES ICONES VERSION\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: dessine-images IMAGES ICONES\n");
         return 2;
     }
     const QDir images(QString::fromLocal8Bit(argv[1]));
@@ -641,8 +639,7 @@ int main(int argc, char* argv[]) {
     if (!images.exists() || !icones.exists() || !chargePolices()) {
         return 1;
     }
-    const QString version = QString::fromLocal8Bit(argv[3]);
-    const bool dessinees = dessineTout(images, version) && dessineDoubles(images, version) &&
-                           dessineIconesBureau(icones);
+    const bool dessinees =
+        dessineTout(images) && dessineDoubles(images) && dessineIconesBureau(icones);
     return dessinees ? 0 : 1;
 }

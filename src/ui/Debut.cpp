@@ -8,12 +8,27 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
 namespace {
 
 constexpr int IntervalleTimer1 = 5000;
+
+// The picture leaves its version's line blank, under the subtitle: the version is
+// written here, in the picture's own lettering, so that a release needs no new picture.
+QPixmap imageDebut() {
+    QPixmap image = imageRessource(QStringLiteral(":/debut.jpg"));
+    QPainter p(&image);
+    QFont police(QStringLiteral("DejaVu Sans"));
+    police.setPixelSize(12);
+    p.setFont(police);
+    p.setPen(QColor(170, 185, 230));
+    p.drawText(QRectF(122, 112, 400, 24), Qt::AlignCenter,
+               QStringLiteral("Version " SIDRANES_VERSION));
+    return image;
+}
 
 } // namespace
 
@@ -45,7 +60,7 @@ void Debut::creeControles() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Sidranes : les planètes sur fond noir"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(imageRessource(QStringLiteral(":/debut.jpg")));
+    Image1->setPixmap(imageDebut());
     Image1->setGeometry(Twips::rectPixels(0, 120, 7005, 4605));
 }
 

@@ -4,16 +4,23 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <algorithm>
+#include <array>
 
 namespace {
 
 const QString familleTahoma = QStringLiteral("Tahoma");
 const QString familleComic = QStringLiteral("Comic Neue");
 
-constexpr const char* fichiersTahoma[] = {
+// Wine's free Tahoma, where Linux and the BSDs install it; Windows and macOS have a
+// Tahoma of their own.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+constexpr std::array<const char*, 2> fichiersTahoma = {
     "/usr/share/wine/fonts/tahoma.ttf",
     "/usr/share/wine/fonts/tahomabd.ttf",
 };
+#else
+constexpr std::array<const char*, 0> fichiersTahoma = {};
+#endif
 
 } // namespace
 

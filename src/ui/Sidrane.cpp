@@ -22,6 +22,8 @@
 #include "Twips.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -50,8 +52,17 @@ Sidrane::Sidrane(const QString& chemin)
 
 Sidrane::~Sidrane() = default;
 
+// The file beside the executable comes first, as in the build folder. An installed
+// program keeps it in its data folder, which the message names when the file is missing.
 QString Sidrane::cheminParDefaut() {
-    return LecteurDonnees::chemin(QCoreApplication::applicationDirPath());
+    const QDir dossier(QCoreApplication::applicationDirPath());
+    const QString aCote = LecteurDonnees::chemin(dossier.path());
+    const QString installe =
+        QDir::cleanPath(dossier.filePath(QStringLiteral(SIDRANES_DONNEES_INSTALLEES)));
+    if (QFileInfo::exists(aCote) || !QFileInfo::exists(installe)) {
+        return aCote;
+    }
+    return LecteurDonnees::chemin(installe);
 }
 
 void Sidrane::creeControles() {

@@ -95,7 +95,9 @@ void TestInventaire::controlesALaCreation() {
 
 void TestInventaire::fenetreALaCreation() {
     Sidrane f(donneesLivrees());
-    QCOMPARE(f.windowTitle(), QStringLiteral("Sidranes 1.0"));
+    // The release's first two numbers: "Sidranes 1.0" for 1.0.1.
+    QCOMPARE(f.windowTitle(),
+             QStringLiteral("Sidranes ") + QStringLiteral(SIDRANES_VERSION).section(u'.', 0, 1));
     QCOMPARE(f.size(), QSize(987, 777));
     QCOMPARE(f.intervalleTemps(), 0);
     QVERIFY(!f.windowIcon().isNull());
