@@ -18,12 +18,24 @@
 #include <QPushButton>
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace AideFenetre {
 
 inline QString donneesLivrees() {
     return QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat");
+}
+
+// Half the side of the view in km for each field of the shipped data: 1.1 times the
+// field's orbit radius (1.3 for Mars), in single precision. Index 0 is no field.
+inline constexpr std::array<float, 10> EchellesLivrees{
+    0.0f,         63700152.0f,   119030416.0f,  164558080.0f,  296326976.0f,
+    856174912.0f, 1569332992.0f, 3157723904.0f, 4948236288.0f, 6497084928.0f};
+
+// A date as the label shows it under the tests' C.UTF-8 locale: the French short form.
+inline QString dateAffichee(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 // The window started without the splash and exposed; null when it never shows.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window with the keyboard alone: Enter on buttons and links, the focus
-// mark on every focus stop, and the buttons painted in the panel's colour.
+// The main window with the keyboard alone: Enter on buttons and links (whose mouse
+// click is checked beside), the focus mark on every focus stop, and the buttons
+// painted in the panel's colour.
 
 #include "AideFenetre.h"
 #include "LabelCliquable.h"
-#include "MarqueFocus.h"
 
 #include <QSignalSpy>
 
@@ -16,8 +16,8 @@ class TestClavier : public QObject {
 private slots:
     void toucheAppuieSurLeBouton_data();
     void toucheAppuieSurLeBouton();
-    void toucheActiveLeLien_data();
-    void toucheActiveLeLien();
+    void lienActive_data();
+    void lienActive();
     void marqueDeFocus_data();
     void marqueDeFocus();
     void boutonCouleurSable_data();
@@ -47,33 +47,50 @@ void TestClavier::toucheAppuieSurLeBouton() {
              enMarche ? QStringLiteral("Arrêter") : QStringLiteral("Démarrer"));
 }
 
-void TestClavier::toucheActiveLeLien_data() {
+void TestClavier::lienActive_data() {
     QTest::addColumn<int>("cle");
+    QTest::addColumn<Qt::MouseButton>("bouton");
+    QTest::addColumn<QPoint>("relache");
     QTest::addColumn<int>("clics");
-    QTest::newRow("Entrée") << int(Qt::Key_Return) << 1;
-    QTest::newRow("Entrée du pavé") << int(Qt::Key_Enter) << 1;
-    QTest::newRow("Espace") << int(Qt::Key_Space) << 1;
-    QTest::newRow("lettre") << int(Qt::Key_A) << 0;
-    QTest::newRow("flèche") << int(Qt::Key_Right) << 0;
+    const QPoint dedans(20, 8);
+    QTest::newRow("Entrée") << int(Qt::Key_Return) << Qt::NoButton << dedans << 1;
+    QTest::newRow("Entrée du pavé") << int(Qt::Key_Enter) << Qt::NoButton << dedans << 1;
+    QTest::newRow("Espace") << int(Qt::Key_Space) << Qt::NoButton << dedans << 1;
+    QTest::newRow("lettre") << int(Qt::Key_A) << Qt::NoButton << dedans << 0;
+    QTest::newRow("flèche") << int(Qt::Key_Right) << Qt::NoButton << dedans << 0;
+    // A press on the link counts only when released over it, with the left button.
+    QTest::newRow("clic") << 0 << Qt::LeftButton << QPoint(30, 10) << 1;
+    QTest::newRow("relâché à côté") << 0 << Qt::LeftButton << QPoint(90, 8) << 0;
+    QTest::newRow("relâché dessous") << 0 << Qt::LeftButton << QPoint(20, 40) << 0;
+    QTest::newRow("bouton droit") << 0 << Qt::RightButton << dedans << 0;
 }
 
-void TestClavier::toucheActiveLeLien() {
+void TestClavier::lienActive() {
     QFETCH(int, cle);
+    QFETCH(Qt::MouseButton, bouton);
+    QFETCH(QPoint, relache);
     QFETCH(int, clics);
     LabelCliquable lien(QStringLiteral("Contact"));
+    lien.setGeometry(0, 0, 57, 17);
     QSignalSpy spy(&lien, &LabelCliquable::clicked);
-    QTest::keyClick(&lien, Qt::Key(cle));
+    if (bouton == Qt::NoButton) {
+        QTest::keyClick(&lien, Qt::Key(cle));
+    } else {
+        QTest::mousePress(&lien, bouton, Qt::NoModifier, QPoint(20, 8));
+        QTest::mouseRelease(&lien, bouton, Qt::NoModifier, relache);
+    }
     QCOMPARE(spy.count(), clics);
 }
 
 void TestClavier::marqueDeFocus_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QColor>("couleur");
-    QTest::newRow("Cosmos") << "Cosmos" << MarqueFocus::surNoir();
+    // Orange on the black drawing area, dark blue on the sand panel.
+    QTest::newRow("Cosmos") << "Cosmos" << QColor(255, 128, 0);
     for (const char* nom :
          {"Tablecom", "CmdStart", "CmdFin", "CmdAffNom", "CmdDebut", "CmdTrace", "CmdCls",
           "CmdLune", "ImCoControl", "ImTpControl", "LabApropos", "LabContact"}) {
-        QTest::newRow(nom) << nom << MarqueFocus::surSable();
+        QTest::newRow(nom) << nom << QColor(0, 0, 192);
     }
 }
 
@@ -124,11 +141,12 @@ void TestClavier::boutonCouleurSable() {
     auto* b = f->findChild<QPushButton*>(nom);
     b->setDown(enfonce);
     const QImage image = b->grab().toImage();
+    const QColor sable(243, 214, 165);
     // Above the caption, inside the bevel.
-    QCOMPARE(image.pixelColor(image.width() / 2, 3), Tablecom::sable());
+    QCOMPARE(image.pixelColor(image.width() / 2, 3), sable);
     // Raised: lit from the top left; pressed: that edge in shadow.
     const QColor coin = image.pixelColor(0, 0);
-    QCOMPARE(coin.lightness() > Tablecom::sable().lightness(), !enfonce);
+    QCOMPARE(coin.lightness() > sable.lightness(), !enfonce);
 }
 
 QTEST_MAIN(TestClavier)

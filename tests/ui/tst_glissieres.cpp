@@ -17,6 +17,7 @@ private slots:
     void clicAuxBordsDuChamp_data();
     void clicAuxBordsDuChamp();
     void glisserChangeDeChampAChaqueZone();
+    void deplacementSansPressionNeFaitRien_data();
     void deplacementSansPressionNeFaitRien();
     void clicChoisitLaVitesse_data();
     void clicChoisitLaVitesse();
@@ -44,13 +45,17 @@ PisteGlissiere* pisteTp(const Sidrane& f) {
 
 void TestGlissieres::clicChoisitLeChamp_data() {
     QTest::addColumn<int>("champ");
-    for (int k = 1; k <= DernierePlanete; ++k) {
-        QTest::addRow("champ %d", k) << k;
+    QTest::addColumn<QString>("nom");
+    int champ = 0;
+    for (const char* nom : {"Mercure", "Vénus", "Terre", "Mars", "Jupiter", "Saturne", "Uranus",
+                            "Neptune", "Pluton"}) {
+        QTest::newRow(nom) << ++champ << QString::fromUtf8(nom);
     }
 }
 
 void TestGlissieres::clicChoisitLeChamp() {
     QFETCH(int, champ);
+    QFETCH(QString, nom);
     auto f = ouvre();
     QVERIFY(f);
     const float diametreSoleil = f->etat().astres[Soleil].Diametre;
@@ -61,10 +66,10 @@ void TestGlissieres::clicChoisitLeChamp() {
     QCOMPARE(espion.journal(), QStringLiteral("D3 U3* C%1*").arg(champ));
     const Systeme& s = f->etat();
     QCOMPARE(s.Champ, champ);
-    QCOMPARE(f->tablecom()->LbOrbite->text(), "Champ orbital : " + s.astres[champ].Nom);
-    QCOMPARE(f->tablecom()->LabCourse->text(), "Distance parcourue par " + s.astres[champ].Nom);
+    QCOMPARE(f->tablecom()->LbOrbite->text(), "Champ orbital : " + nom);
+    QCOMPARE(f->tablecom()->LabCourse->text(), "Distance parcourue par " + nom);
     QVERIFY(!s.GlisseCO);
-    QCOMPARE(s.Echelle, ChampOrbital::echelle(s.astres, champ));
+    QCOMPARE(s.Echelle, EchellesLivrees[champ]);
     for (int i = 0; i <= DernierePlanete; ++i) {
         QVERIFY2(f->cosmos()->forme(i).Visible == (i <= champ), qPrintable(QString::number(i)));
     }
@@ -133,16 +138,35 @@ void TestGlissieres::glisserChangeDeChampAChaqueZone() {
     QCOMPARE(f->tablecom()->LbOrbite->text(), QStringLiteral("Champ orbital : Saturne"));
 }
 
+void TestGlissieres::deplacementSansPressionNeFaitRien_data() {
+    QTest::addColumn<QString>("glissiere");
+    QTest::addColumn<double>("gaucheBouton");
+    // Start-up: field 3 in notches of 215 twips, speed 1 in notches of 161, from 240 + 75.
+    QTest::newRow("champ") << "CO" << 852.5;
+    QTest::newRow("vitesse") << "Tp" << 395.5;
+}
+
 void TestGlissieres::deplacementSansPressionNeFaitRien() {
+    QFETCH(QString, glissiere);
+    QFETCH(double, gaucheBouton);
     auto f = ouvre();
     QVERIFY(f);
-    Espion espion(*f, pisteCO(*f));
+    Glissiere* g = glissiere == QLatin1String("CO") ? f->tablecom()->CO : f->tablecom()->Tp;
+    PisteGlissiere* piste = g->piste();
     // The track does not track the mouse; a move with a button held but pressed
-    // elsewhere reaches it and moves nothing.
-    glisse(pisteCO(*f), milieuDuCran(7, CranCO), Qt::NoButton);
-    glisse(pisteCO(*f), milieuDuCran(8, CranCO), Qt::LeftButton);
-    QCOMPARE(espion.journal(), QStringLiteral("M3"));
-    QCOMPARE(f->tablecom()->CO->gaucheBouton(), 852.5);
+    // elsewhere reaches it, and so does one after a press in a dead margin: neither
+    // drags the knob.
+    glisse(piste, 80, Qt::NoButton);
+    QCOMPARE(g->gaucheBouton(), gaucheBouton);
+    glisse(piste, 90, Qt::LeftButton);
+    QCOMPARE(g->gaucheBouton(), gaucheBouton);
+    presse(piste, 4);
+    glisse(piste, 100);
+    QCOMPARE(g->gaucheBouton(), gaucheBouton);
+    relache(piste, 100);
+    QCOMPARE(g->gaucheBouton(), gaucheBouton);
+    QCOMPARE(f->etat().Champ, 3);
+    QCOMPARE(f->etat().Pas, 1);
 }
 
 void TestGlissieres::clicChoisitLaVitesse_data() {
@@ -270,8 +294,7 @@ void TestGlissieres::toucheAgitCommeUnClicAuMilieuDuCran() {
     if (champ) {
         QCOMPARE(s.Champ, cran);
         QCOMPARE(f->tablecom()->LbOrbite->text(), "Champ orbital : " + texte);
-        QCOMPARE(s.Echelle,
-                 static_cast<float>(double(s.astres[cran].RayonOrbite) * (cran == 4 ? 1.3 : 1.1)));
+        QCOMPARE(s.Echelle, EchellesLivrees[cran]);
     } else {
         QCOMPARE(s.IndVitesse, cran);
         QCOMPARE(s.Pas, s.TabVitesse[cran]);

@@ -2,7 +2,6 @@
 // The main window's controls as built, and the state start-up leaves them in.
 
 #include "AideFenetre.h"
-#include "Calendrier.h"
 #include "Debut.h"
 #include "LabelCliquable.h"
 
@@ -20,6 +19,8 @@ private slots:
     void controlesALaCreation_data();
     void controlesALaCreation();
     void fenetreALaCreation();
+    void couleursDessinees_data();
+    void couleursDessinees();
     void bullesDAide_data();
     void bullesDAide();
     void pisteAuDessusDuBoutonAuDessusDuFond_data();
@@ -101,6 +102,50 @@ void TestInventaire::fenetreALaCreation() {
     QCOMPARE(f.size(), QSize(987, 777));
     QCOMPARE(f.intervalleTemps(), 0);
     QVERIFY(!f.windowIcon().isNull());
+}
+
+void TestInventaire::couleursDessinees_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QPoint>("fond");
+    QTest::addColumn<QColor>("couleurFond");
+    QTest::addColumn<QColor>("encre");
+    const QColor sable(243, 214, 165);
+    const QColor afficheur(221, 205, 174);
+    const QColor aucune;
+    // Where the background shows: beside the panel, on its bare part, above a
+    // button's caption, inside a box's border.
+    QTest::newRow("fenêtre") << "Sidrane" << QPoint(781, 300) << sable << aucune;
+    QTest::newRow("panneau") << "Tablecom" << QPoint(4, 40) << sable << aucune;
+    QTest::newRow("bouton") << "CmdCls" << QPoint(79, 3) << sable << aucune;
+    QTest::newRow("titre") << "LbTitre" << QPoint(3, 3) << QColor(255, 128, 0) << QColor(0, 0, 192);
+    QTest::newRow("champ orbital") << "LbOrbite" << QPoint(3, 3) << afficheur << aucune;
+    QTest::newRow("date") << "LbTemps" << QPoint(3, 3) << afficheur << aucune;
+    QTest::newRow("vitesse") << "LbVit" << QPoint(3, 3) << afficheur << aucune;
+    QTest::newRow("lien") << "LabApropos" << QPoint(1, 1) << sable << QColor(64, 64, 64);
+}
+
+void TestInventaire::couleursDessinees() {
+    QFETCH(QString, nom);
+    QFETCH(QPoint, fond);
+    QFETCH(QColor, couleurFond);
+    QFETCH(QColor, encre);
+    auto f = ouvre();
+    QVERIFY(f);
+    QWidget* w = nom == QLatin1String("Sidrane") ? f.get() : f->findChild<QWidget*>(nom);
+    QVERIFY(w);
+    const QImage image = w->grab().toImage();
+    QCOMPARE(image.pixelColor(fond), couleurFond);
+    if (!encre.isValid()) {
+        return;
+    }
+    // The caption's strokes: some pixels wholly covered by the text colour.
+    bool trouvee = false;
+    for (int y = 0; y < image.height() && !trouvee; ++y) {
+        for (int x = 0; x < image.width() && !trouvee; ++x) {
+            trouvee = image.pixelColor(x, y) == encre;
+        }
+    }
+    QVERIFY(trouvee);
 }
 
 void TestInventaire::bullesDAide_data() {
@@ -274,7 +319,7 @@ void TestInventaire::textesEtBoutonsAuDemarrage() {
     const Tablecom* t = f->tablecom();
     QCOMPARE(t->LbOrbite->text(), QStringLiteral("Champ orbital : Terre"));
     QCOMPARE(t->LabCourse->text(), QStringLiteral("Distance parcourue par Terre"));
-    QCOMPARE(t->LbTemps->text(), Calendrier::texteCourt(f->etat().DateDebut));
+    QCOMPARE(t->LbTemps->text(), QStringLiteral("01/01/2025"));
     QCOMPARE(t->LbVit->text(), QStringLiteral("0"));
     QCOMPARE(t->CmdStart->text(), QStringLiteral("Démarrer"));
     QCOMPARE(t->CmdTrace->text(), QStringLiteral("Montrer la trace des planètes"));
@@ -290,15 +335,18 @@ void TestInventaire::astresEtNomsAuDemarrage() {
     auto f = ouvre();
     QVERIFY(f);
     const Cosmos* c = f->cosmos();
+    // The data file's colours, red + 256 x green + 65536 x blue.
+    const QList<QColor> couleurs{{255, 225, 40}, {160, 160, 160}, {240, 220, 150}, {50, 130, 255},
+                                 {220, 70, 40},  {225, 170, 110}, {215, 190, 90},  {120, 220, 230},
+                                 {70, 80, 235},  {190, 150, 120}, {210, 210, 210}};
     for (int i = 0; i < NbAstres; ++i) {
         const bool visible = i <= Terre;
         QVERIFY2(c->forme(i).Visible == visible, qPrintable(QString::number(i)));
         const QLabel* nom = c->nom(i);
         QVERIFY(!nom->isVisible());
         QCOMPARE(nom->text(), f->etat().astres[i].Nom);
-        QCOMPARE(nom->palette().color(QPalette::WindowText),
-                 couleurRvb(f->etat().astres[i].Couleur));
-        QCOMPARE(c->forme(i).FillColor, couleurRvb(f->etat().astres[i].Couleur));
+        QCOMPARE(nom->palette().color(QPalette::WindowText), couleurs[i]);
+        QCOMPARE(c->forme(i).FillColor, couleurs[i]);
     }
 }
 
@@ -311,7 +359,7 @@ void TestInventaire::valeursAuDemarrage() {
     QCOMPARE(s.Pas, 1);
     QCOMPARE(s.IndVitesse, 1);
     QCOMPARE(s.DateCour, s.DateDebut);
-    QCOMPARE(s.Echelle, ChampOrbital::echelle(s.astres, Terre));
+    QCOMPARE(s.Echelle, EchellesLivrees[Terre]);
     QVERIFY(!s.EnMarche && !s.TraceOn && !s.LuneOn && !s.NomsOn);
     const Tablecom* t = f->tablecom();
     for (const ReglesGlissiere::Geometrie& g : {t->CO->geometrie(), t->Tp->geometrie()}) {

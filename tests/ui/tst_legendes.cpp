@@ -6,6 +6,7 @@
 #include "Polices.h"
 
 #include <QFontMetricsF>
+#include <QStyleOptionButton>
 
 using namespace AideFenetre;
 
@@ -15,6 +16,8 @@ class TestLegendes : public QObject {
 private slots:
     void legendeLargeTientDansSonControle_data();
     void legendeLargeTientDansSonControle();
+    void legendeGardeSaMarge_data();
+    void legendeGardeSaMarge();
 };
 
 namespace {
@@ -82,6 +85,44 @@ void TestLegendes::legendeLargeTientDansSonControle() {
     setTexte(w, courte);
     w->grab();
     QCOMPARE(w->font().pointSizeF(), 8.25);
+}
+
+void TestLegendes::legendeGardeSaMarge_data() {
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<int>("air");
+    // Pixels kept free on each side of the caption: a button's bevel, a box's border.
+    QTest::newRow("bouton") << "CmdCls" << 2;
+    QTest::newRow("afficheur") << "LbOrbite" << 1;
+}
+
+void TestLegendes::legendeGardeSaMarge() {
+    QFETCH(QString, controle);
+    QFETCH(int, air);
+    auto f = ouvre();
+    QVERIFY(f);
+    auto* w = f->findChild<QWidget*>(controle);
+    QVERIFY(w);
+    // Where a caption may go: a button's label area, a label's contents.
+    int place = w->contentsRect().width();
+    if (auto* b = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(b);
+        place = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+    }
+    // A caption spaced out to one pixel less than that place: it fits, but not with its air.
+    const QString legende = QStringLiteral("Effacer les traces");
+    QFont police = Polices::tahoma(8.25);
+    const qreal naturelle = QFontMetricsF(police).horizontalAdvance(legende);
+    police.setLetterSpacing(QFont::AbsoluteSpacing, (place - 1 - naturelle) / legende.size());
+    const qreal espacee = QFontMetricsF(police).horizontalAdvance(legende);
+    QVERIFY2(espacee > place - 2 * air && espacee <= place,
+             qPrintable(QStringLiteral("%1 px in %2").arg(espacee).arg(place)));
+    w->setFont(police);
+    setTexte(w, legende);
+    w->grab();
+    const qreal largeur = QFontMetricsF(w->font()).horizontalAdvance(legende);
+    QVERIFY2(largeur + 2 * air <= place,
+             qPrintable(QStringLiteral("%1 px in %2").arg(largeur).arg(place)));
 }
 
 QTEST_MAIN(TestLegendes)

@@ -27,6 +27,20 @@ QScreen* ecranNomme(const QString& nom) {
     return nullptr;
 }
 
+// The window's client size when it is first shown, before any later fitting.
+class PremiereTaille : public QObject {
+public:
+    QSize taille;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        if (evenement->type() == QEvent::Show && !taille.isValid()) {
+            taille = static_cast<QWidget*>(objet)->size();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void TestPetitsEcrans::ouvertDansLaZoneDeTravail_data() {
@@ -51,9 +65,16 @@ void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
     const QRect zone = e->availableGeometry();
 
     Sidrane f(donneesLivrees());
+    PremiereTaille premiere;
+    f.installEventFilter(&premiere);
     f.move(zone.topLeft() + QPoint(30, 20));
     f.chargeSansSplash();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
+    // Never shown larger than the work area, not even for a moment.
+    QVERIFY2(
+        premiere.taille.width() <= zone.width() && premiere.taille.height() <= zone.height(),
+        qPrintable(
+            QStringLiteral("%1 x %2").arg(premiere.taille.width()).arg(premiere.taille.height())));
     QTRY_COMPARE(f.size(), taille);
     QVERIFY(zone.contains(f.frameGeometry()));
     // Laid out for the fitted size: the drawing area fills the client height.

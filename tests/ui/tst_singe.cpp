@@ -529,7 +529,7 @@ private:
         if (t.LbVit->text() != vit) {
             return QStringLiteral("LbVit \"%1\", expected \"%2\"").arg(t.LbVit->text(), vit);
         }
-        if (t.LbTemps->text() != Calendrier::texteCourt(s.DateCour)) {
+        if (t.LbTemps->text() != dateAffichee(s.DateCour)) {
             return QStringLiteral("LbTemps \"%1\" for %2")
                 .arg(t.LbTemps->text(), s.DateCour.toString(Qt::ISODate));
         }
@@ -562,7 +562,7 @@ private:
             }
         }
         // The view drawn is the one of the current field.
-        if (s.Echelle != ChampOrbital::echelle(s.astres, s.Champ) ||
+        if (s.Echelle != EchellesLivrees[size_t(s.Champ)] ||
             c.ScaleWidth() != 2 * double(s.Echelle)) {
             return QStringLiteral("scale %1 (drawing %2) for field %3")
                 .arg(s.Echelle)

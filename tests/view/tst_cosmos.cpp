@@ -4,6 +4,7 @@
 #include "Cosmos.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QScreen>
 #include <QtTest>
 #include <algorithm>
@@ -23,7 +24,8 @@ private slots:
     void clsRendToutNoir();
     void transitions_data();
     void transitions();
-    void largeurRapportee();
+    void disqueEnPixels_data();
+    void disqueEnPixels();
     void soleilPeint();
     void cerclesALEcranApresLePassage_data();
     void cerclesALEcranApresLePassage();
@@ -211,6 +213,9 @@ void TestCosmos::transitions() {
     for (int i = 0; i < NbAstres; ++i) {
         c.setVisibleForme(i, false);
     }
+    // A name whose top-left corner stands a quarter of the way from the top-right corner.
+    c.montreNom(1, true);
+    c.deplaceNom(1, 500, 500);
     // Filled discs 30 pixels across at 300 pixels, at a quarter and three quarters.
     const QPointF a(-500, 500);
     const QPointF b(500, -500);
@@ -224,6 +229,8 @@ void TestCosmos::transitions() {
             QVERIFY2(noir != montre,
                      qPrintable(quand + QStringLiteral(" en %1,%2").arg(p.x()).arg(p.y())));
         }
+        // The name keeps its place in kilometres, whatever the area's size.
+        QCOMPARE(c.nom(1)->pos(), QPoint(c.width() * 3 / 4, c.height() / 4));
     };
     c.cercle(a.x(), a.y(), 100, QColor(0, 0, 255));
     verifie(QStringLiteral("A"));
@@ -247,15 +254,35 @@ void TestCosmos::transitions() {
     verifie(QStringLiteral("360"));
 }
 
-void TestCosmos::largeurRapportee() {
+void TestCosmos::disqueEnPixels_data() {
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<QRectF>("km");
+    QTest::addColumn<QRectF>("pixels");
+    // An area of +-1000 km: 0.15 pixel per km across 300 pixels, 0.075 down 150.
+    QTest::newRow("au centre") << QSize(300, 300) << QRectF(-100, 100, 200, 200)
+                               << QRectF(135, 135, 30, 30);
+    QTest::newRow("en haut à gauche")
+        << QSize(300, 300) << QRectF(-1000, 1000, 20, 20) << QRectF(0, 0, 3, 3);
+    QTest::newRow("zone aplatie") << QSize(300, 150) << QRectF(-100, 100, 200, 200)
+                                  << QRectF(135, 67.5, 30, 15);
+}
+
+void TestCosmos::disqueEnPixels() {
+    QFETCH(QSize, taille);
+    QFETCH(QRectF, km);
+    QFETCH(QRectF, pixels);
     Zone z;
-    QVERIFY(z.prepare(570, 570, 1.2e9));
-    Cosmos& c = *z.c;
-    // Disc sizes are single precision: what is read back is the float of what was asked.
-    const double largeur = 36.0 * 2.4e9 / 570;
-    QCOMPARE(c.setLargeurForme(0, static_cast<float>(largeur)), static_cast<float>(largeur));
-    QCOMPARE(c.forme(0).Width, static_cast<float>(largeur));
-    QCOMPARE(c.setHauteurForme(0, c.forme(0).Width), static_cast<float>(largeur));
+    QVERIFY(z.prepare(taille.width(), taille.height(), 1000));
+    z.c->setGeometrieForme(0, km);
+    const QRectF r = z.c->rectanglePixels(0);
+    QVERIFY2(qAbs(r.x() - pixels.x()) < 1e-6 && qAbs(r.y() - pixels.y()) < 1e-6 &&
+                 qAbs(r.width() - pixels.width()) < 1e-6 &&
+                 qAbs(r.height() - pixels.height()) < 1e-6,
+             qPrintable(QStringLiteral("%1, %2, %3 x %4")
+                            .arg(r.x())
+                            .arg(r.y())
+                            .arg(r.width())
+                            .arg(r.height())));
 }
 
 void TestCosmos::soleilPeint() {
