@@ -38,9 +38,7 @@ Sidrane::Sidrane(const QString& chemin)
     QIcon icone(QStringLiteral(":/icone.png"));
     icone.addFile(QStringLiteral(":/icone-128.png"));
     setWindowIcon(icone);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Tablecom::sable());
-    setPalette(p);
+    setPalette(Tablecom::paletteDessinee());
     setAutoFillBackground(true);
     creeControles();
     relieControles();
@@ -189,14 +187,9 @@ void Sidrane::initFormesEtNoms() {
     for (int i = 0; i < NbAstres; ++i) {
         const QColor couleur = couleurRvb(systeme.astres[i].Couleur);
         QLabel* nom = Cosmos_->nom(i);
-        nom->setText(systeme.astres[i].Nom);
         nom->setAutoFillBackground(false);
         nom->hide();
-        // A name is never cut: the label widens to its text.
-        nom->resize(std::max(nom->width(), nom->sizeHint().width()), 16);
-        QPalette p = nom->palette();
-        p.setColor(QPalette::WindowText, couleur);
-        nom->setPalette(p);
+        Cosmos_->setNom(i, systeme.astres[i].Nom, couleur);
         // A disc shows its border and its fill; a back colour would lie hidden behind them.
         Cosmos_->setCouleursForme(i, couleur, couleur);
     }
