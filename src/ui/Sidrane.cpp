@@ -9,6 +9,7 @@
 #include "Contact.h"
 #include "Cosmos.h"
 #include "Debut.h"
+#include "DefilementPanneau.h"
 #include "Demarrage.h"
 #include "Glissiere.h"
 #include "Horloge.h"
@@ -74,6 +75,7 @@ void Sidrane::creeControles() {
     }
     Tablecom_ = new Tablecom(this);
     Tablecom_->setGeometry(Twips::rectPixels(8880, 120, 3000, 8535));
+    Defilement_ = new DefilementPanneau(Tablecom_);
     const Tablecom* t = Tablecom_;
     setTabOrder(Cosmos_, Tablecom_);
     setTabOrder(Tablecom_, t->CmdStart);
@@ -221,6 +223,8 @@ void Sidrane::resizeEvent(QResizeEvent*) {
     const int h = height();
     Cosmos_->setGeometry(0, 0, h, h);
     Tablecom_->move(Cosmos_->width() + Twips::enPixels(120), 0);
+    // A client area lower than the panel would cut its last controls off.
+    Defilement_->place();
 }
 
 // ---- Scale and field ----
