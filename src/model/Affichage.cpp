@@ -3,16 +3,27 @@
 
 namespace Affichage {
 
+namespace {
+
+// One dimension: a window too large takes the work area's edge and size; one that fits
+// but lies past an edge is moved back just inside, keeping its size.
+void ajusteAxe(float debutZone, float tailleZone, float& debut, float& taille) {
+    if (tailleZone < taille) {
+        debut = debutZone;
+        taille = tailleZone;
+    } else if (debut + taille > debutZone + tailleZone) {
+        debut = debutZone + tailleZone - taille;
+    } else if (debut < debutZone) {
+        debut = debutZone;
+    }
+}
+
+} // namespace
+
 Cadre ajuste(const Cadre& zoneTravail, const Cadre& fenetre) {
     Cadre resultat = fenetre;
-    if (zoneTravail.largeur < fenetre.largeur) {
-        resultat.gauche = zoneTravail.gauche;
-        resultat.largeur = zoneTravail.largeur;
-    }
-    if (zoneTravail.hauteur < fenetre.hauteur) {
-        resultat.haut = zoneTravail.haut;
-        resultat.hauteur = zoneTravail.hauteur;
-    }
+    ajusteAxe(zoneTravail.gauche, zoneTravail.largeur, resultat.gauche, resultat.largeur);
+    ajusteAxe(zoneTravail.haut, zoneTravail.hauteur, resultat.haut, resultat.hauteur);
     return resultat;
 }
 

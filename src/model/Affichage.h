@@ -15,8 +15,9 @@ struct Cadre {
 };
 
 // The window's new outer geometry: each dimension that no longer fits (strictly
-// larger than the work area) is pinned to the work area's edge and size; a
-// dimension that fits is left alone. Never enlarges nor re-centres.
+// larger than the work area) is pinned to the work area's edge and size; in a
+// dimension that fits, a window lying past an edge of the work area is moved back
+// just inside it, and one already inside is left alone. Never enlarges nor re-centres.
 Cadre ajuste(const Cadre& zoneTravail, const Cadre& fenetre);
 
 } // namespace Affichage

@@ -20,29 +20,17 @@ QKeyEvent commeEspace(const QKeyEvent* e) {
                      e->isAutoRepeat(), ushort(e->count()));
 }
 
-// The bevel's four shades, from the button's own background.
-QPalette biseau(const QColor& fond) {
-    QPalette p;
-    p.setColor(QPalette::Button, fond);
-    p.setColor(QPalette::Light, fond.lighter(125));
-    p.setColor(QPalette::Midlight, fond.lighter(108));
-    p.setColor(QPalette::Dark, fond.darker(150));
-    p.setColor(QPalette::Shadow, fond.darker(300));
-    return p;
-}
-
 } // namespace
 
 BoutonSable::BoutonSable(const QString& texte, QWidget* parent) : QPushButton(texte, parent) {}
 
 void BoutonSable::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QColor fond = palette().color(QPalette::Button);
-    p.fillRect(rect(), fond);
+    p.fillRect(rect(), palette().color(QPalette::Button));
     const bool enfonce = isDown() || isChecked();
     const bool marque = MarqueFocus::visible(this);
     const int e = marque ? MarqueFocus::Epaisseur : 0;
-    qDrawWinButton(&p, rect().adjusted(e, e, -e, -e), biseau(fond), enfonce);
+    qDrawWinButton(&p, rect().adjusted(e, e, -e, -e), palette(), enfonce);
     peintLibelle(p, enfonce ? rect().translated(1, 1) : rect());
     // Last, so that a caption as wide as the button never hides it.
     if (marque) {
@@ -59,11 +47,12 @@ void BoutonSable::peintLibelle(QPainter& p, const QRect& zone) const {
         return;
     }
     // Engraved: a light copy one pixel down and right under the dimmed caption.
-    const QColor fond = palette().color(QPalette::Button);
-    opt.palette.setColor(QPalette::Disabled, QPalette::ButtonText, fond.lighter(125));
+    const QColor grise = opt.palette.color(QPalette::Disabled, QPalette::ButtonText);
+    opt.palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                         opt.palette.color(QPalette::Disabled, QPalette::Light));
     opt.rect = zone.translated(1, 1);
     style()->drawControl(QStyle::CE_PushButtonLabel, &opt, &p, this);
-    opt.palette.setColor(QPalette::Disabled, QPalette::ButtonText, fond.darker(200));
+    opt.palette.setColor(QPalette::Disabled, QPalette::ButtonText, grise);
     opt.rect = zone;
     style()->drawControl(QStyle::CE_PushButtonLabel, &opt, &p, this);
 }

@@ -3,7 +3,7 @@
 
 #include <QPushButton>
 
-// A command button of the panel painted in its background colour, as a classic
+// A command button of the panel painted from the panel's palette, as a classic
 // raised button: a bevel that sinks when pressed, the caption engraved when
 // disabled, and the panel's focus mark. Enter and keypad Enter press it as Space does.
 class BoutonSable : public QPushButton {

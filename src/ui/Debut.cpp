@@ -11,10 +11,12 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
 constexpr int IntervalleTimer1 = 5000;
+const QSize TailleDessinee(Twips::enPixels(7290), Twips::enPixels(4935));
 
 // The picture leaves its version's line blank, under the subtitle: the version is
 // written here, in the picture's own lettering, so that a release needs no new picture.
@@ -43,7 +45,9 @@ Debut::Debut(QWidget* fenetrePrincipale)
                        "licence GPL 3 ou ultérieure — © 2026 l'équipe Sidranes. Appuyez sur une "
                        "touche ou cliquez sur l'image.")
             .arg(QStringLiteral(SIDRANES_VERSION)));
-    setFixedSize(Twips::enPixels(7290), Twips::enPixels(4935));
+    // Never larger than designed, but a screen too small for it may shrink it.
+    setMaximumSize(TailleDessinee);
+    resize(TailleDessinee);
     creeControles();
     Timer1.setInterval(IntervalleTimer1);
     connect(&Timer1, &QTimer::timeout, this, &Debut::Timer1_Timer);
@@ -110,8 +114,9 @@ void Debut::Image1_Click() {
 
 void Debut::keyPressEvent(QKeyEvent* event) {
     // Any key that types a character closes, Enter and Escape included; keys that
-    // type nothing (arrows, function keys, modifiers alone) do not.
-    if (event->text().isEmpty()) {
+    // type nothing (arrows, function keys, modifiers alone) do not. X11 gives Delete
+    // the character U+007F, which elsewhere it never types.
+    if (event->text().isEmpty() || event->text() == QStringLiteral("\x7f")) {
         event->ignore();
         return;
     }
@@ -119,6 +124,10 @@ void Debut::keyPressEvent(QKeyEvent* event) {
 }
 
 void Debut::showEvent(QShowEvent* event) {
+    // Before the native window is mapped, which is when the window system reads it.
+    if (fenetrePrincipale && fenetrePrincipale->windowHandle()) {
+        windowHandle()->setTransientParent(fenetrePrincipale->windowHandle());
+    }
     centre();
     if (charge_) {
         Timer1.start();
@@ -137,6 +146,8 @@ void Debut::centre() {
     if (!ecran) {
         return;
     }
+    // Shown again at its designed size, unless the screen has become too small for it.
+    resize(TailleDessinee.boundedTo(ecran->availableGeometry().size()));
     // No title bar and no border: the outer size is the client size.
     QRect cadre(QPoint(), size());
     cadre.moveCenter(ecran->geometry().center());

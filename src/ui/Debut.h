@@ -22,8 +22,10 @@ class Debut : public QDialog {
 public:
     static inline const QString MarqueSplash = QStringLiteral("Début");
 
-    // `fenetrePrincipale` only picks the screen to centre on; it is not an owner,
-    // so the window stays a top-level of its own, out of the task bar.
+    // `fenetrePrincipale` picks the screen to centre on and is told to the window
+    // system as the window this one belongs to: task bars then show no entry of its
+    // own, and compositors that place windows themselves centre it on the main window.
+    // It is not a Qt parent: the window stays a top-level of its own.
     explicit Debut(QWidget* fenetrePrincipale = nullptr);
 
     QString Tag() const { return tag; }

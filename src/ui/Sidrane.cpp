@@ -9,6 +9,7 @@
 #include "Contact.h"
 #include "Cosmos.h"
 #include "Debut.h"
+#include "DefilementPanneau.h"
 #include "Demarrage.h"
 #include "Glissiere.h"
 #include "Horloge.h"
@@ -38,9 +39,7 @@ Sidrane::Sidrane(const QString& chemin)
     QIcon icone(QStringLiteral(":/icone.png"));
     icone.addFile(QStringLiteral(":/icone-128.png"));
     setWindowIcon(icone);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Tablecom::sable());
-    setPalette(p);
+    setPalette(Tablecom::paletteDessinee());
     setAutoFillBackground(true);
     creeControles();
     relieControles();
@@ -76,6 +75,7 @@ void Sidrane::creeControles() {
     }
     Tablecom_ = new Tablecom(this);
     Tablecom_->setGeometry(Twips::rectPixels(8880, 120, 3000, 8535));
+    Defilement_ = new DefilementPanneau(Tablecom_);
     const Tablecom* t = Tablecom_;
     setTabOrder(Cosmos_, Tablecom_);
     setTabOrder(Tablecom_, t->CmdStart);
@@ -189,14 +189,9 @@ void Sidrane::initFormesEtNoms() {
     for (int i = 0; i < NbAstres; ++i) {
         const QColor couleur = couleurRvb(systeme.astres[i].Couleur);
         QLabel* nom = Cosmos_->nom(i);
-        nom->setText(systeme.astres[i].Nom);
         nom->setAutoFillBackground(false);
         nom->hide();
-        // A name is never cut: the label widens to its text.
-        nom->resize(std::max(nom->width(), nom->sizeHint().width()), 16);
-        QPalette p = nom->palette();
-        p.setColor(QPalette::WindowText, couleur);
-        nom->setPalette(p);
+        Cosmos_->setNom(i, systeme.astres[i].Nom, couleur);
         // A disc shows its border and its fill; a back colour would lie hidden behind them.
         Cosmos_->setCouleursForme(i, couleur, couleur);
     }
@@ -228,6 +223,8 @@ void Sidrane::resizeEvent(QResizeEvent*) {
     const int h = height();
     Cosmos_->setGeometry(0, 0, h, h);
     Tablecom_->move(Cosmos_->width() + Twips::enPixels(120), 0);
+    // A client area lower than the panel would cut its last controls off.
+    Defilement_->place();
 }
 
 // ---- Scale and field ----

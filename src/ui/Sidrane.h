@@ -17,6 +17,7 @@ struct Effet;
 }
 class Cosmos;
 class Debut;
+class DefilementPanneau;
 class QPushButton;
 class Tablecom;
 
@@ -95,6 +96,8 @@ private:
     Systeme systeme;
     Cosmos* Cosmos_;
     Tablecom* Tablecom_;
+    // Scrolls the panel only while the client area is lower than it.
+    DefilementPanneau* Defilement_;
     QTimer temps;
     // The date is shown at every tick: the locale's format is looked up once.
     QLocale locale;

@@ -79,9 +79,13 @@ void SurveillanceEcran::suitFenetreActive(QWindow* fenetre) {
 }
 
 void SurveillanceEcran::SysInf_DisplayChanged() {
-    // Another program has the focus: none of our windows to fit.
-    if (QWidget* fenetre = QApplication::activeWindow()) {
-        applique(fenetre);
+    // Every window that shows, active or not: one left past the edge of a smaller
+    // screen would otherwise stay there, out of reach.
+    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+        if (fenetre->isVisible() && fenetre->windowType() != Qt::Popup &&
+            fenetre->windowType() != Qt::ToolTip) {
+            applique(fenetre);
+        }
     }
 }
 

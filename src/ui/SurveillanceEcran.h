@@ -9,8 +9,8 @@ class QWidget;
 class QWindow;
 
 // Watches the screens and, when one changes (resolution, work area, screens added
-// or removed, the active window moving to another screen), shrinks the program's
-// active window back into its screen's work area.
+// or removed, the active window moving to another screen), brings every window of
+// the program that shows back into its screen's work area.
 class SurveillanceEcran : public QObject {
     Q_OBJECT
 
@@ -19,7 +19,8 @@ public:
 
     // Fits `fenetre` (outer geometry, border and title bar included) into the work
     // area of its screen: each dimension that does not fit is pinned to the work
-    // area's edge and size; nothing is ever enlarged or re-centred.
+    // area's edge and size, a window past an edge is moved back inside; nothing is
+    // ever enlarged or re-centred.
     static void applique(QWidget* fenetre);
     // The same rule for a top-level window about to be shown for the first time.
     // Its frame and its place are the window system's, known only once it shows:

@@ -33,12 +33,27 @@ void colorie(QWidget* w, QPalette::ColorRole role, const QColor& c) {
 
 } // namespace
 
+QPalette Tablecom::paletteDessinee() {
+    const QColor s = sable();
+    QPalette p;
+    p.setColor(QPalette::Window, s);
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::Button, s);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Light, s.lighter(125));
+    p.setColor(QPalette::Midlight, s.lighter(108));
+    p.setColor(QPalette::Dark, s.darker(150));
+    p.setColor(QPalette::Shadow, s.darker(300));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, s.darker(200));
+    return p;
+}
+
 Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
     chargeRessources();
     setObjectName(QStringLiteral("Tablecom"));
     setAccessibleName(QStringLiteral("Commandes"));
     setAutoFillBackground(true);
-    colorie(this, QPalette::Window, sable());
+    setPalette(paletteDessinee());
     setFocusPolicy(Qt::TabFocus);
 
     LbTitre = label<QLabel>("LbTitre", QStringLiteral("Sidranes - 2007"), {120, 120, 2655, 375});
@@ -92,7 +107,6 @@ QPushButton* Tablecom::bouton(const char* nom, const QString& texte, const QRect
     b->setObjectName(QLatin1String(nom));
     b->setGeometry(Twips::rectPixels(twips));
     b->setFont(Polices::tahoma(8.25));
-    colorie(b, QPalette::Button, sable());
     b->setFocusPolicy(Qt::StrongFocus);
     return b;
 }

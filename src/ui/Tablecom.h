@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QWidget>
 
 class Glissiere;
@@ -19,6 +20,12 @@ public:
 
     // The sand colour of the window, the panel and its buttons.
     static QColor sable() { return QColor(243, 214, 165); }
+    // The designed colours of the window, the panel and its buttons, the same in every
+    // colour group: black texts on sand, the bevels' shades drawn from the sand, and
+    // disabled captions dimmed over a light copy (the Light role). Only these roles
+    // are set: a dark or high-contrast desktop keeps none of its own light texts on
+    // the sand, and the rest of the palette stays the desktop's.
+    static QPalette paletteDessinee();
 
     QLabel* LbTitre;
     QPushButton* CmdDebut;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 QColor couleurRvb(int32_t couleur) {
@@ -159,6 +160,18 @@ void Cosmos::traceCercle(QImage& cible, const QPointF& centre, double rx, double
 void Cosmos::cercle(float x, float y, float rayon, int32_t couleur) {
     cercle(double(x), double(y), double(rayon), couleurRvb(couleur));
     tracesDessinees = true;
+}
+
+void Cosmos::setNom(int i, const QString& texte, const QColor& couleur) {
+    QLabel* nom = etiquettes[i];
+    nom->setText(texte);
+    QPalette p = nom->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    nom->setPalette(p);
+    // One line (240 twips) at the least, as wide and as high as the text needs.
+    const QSize texteSeul = nom->sizeHint();
+    nom->resize(std::max(nom->width(), texteSeul.width()),
+                std::max(Twips::enPixels(240), texteSeul.height()));
 }
 
 void Cosmos::montreNom(int astre, bool visible) {

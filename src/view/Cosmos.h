@@ -56,6 +56,9 @@ public:
     void setGeometrieForme(int i, const QRectF& rectangle);
 
     QLabel* nom(int i) const { return etiquettes[i]; }
+    // A body's name label: its text in the body's colour, sized to the text at the
+    // label's font, so that no name is cut whatever font the desktop uses.
+    void setNom(int i, const QString& texte, const QColor& couleur);
 
     void deplaceForme(int astre, float gauche, float haut) override;
     // The same in the program's colour values, as the placement draws them.

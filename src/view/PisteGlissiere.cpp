@@ -9,7 +9,8 @@
 
 PisteGlissiere::PisteGlissiere(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::StrongFocus);
+    // Reached with Tab only: a press of the mouse moves the knob and leaves the focus alone.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PisteGlissiere::cliqueEn(double x) {

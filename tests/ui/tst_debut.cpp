@@ -63,6 +63,11 @@ void TestDebut::controles() {
         }
     }
     QVERIFY(changes > 100);
+    // A screen smaller than the box may shrink it; nothing makes it larger.
+    debut.resize(300, 200);
+    QCOMPARE(debut.size(), QSize(300, 200));
+    debut.resize(600, 400);
+    QCOMPARE(debut.size(), QSize(486, 329));
     // What a screen reader says of the picture follows it.
     QVERIFY(debut.accessibleDescription().contains(
         QStringLiteral("Version %1.").arg(QStringLiteral(SIDRANES_VERSION))));
@@ -70,24 +75,29 @@ void TestDebut::controles() {
 
 void TestDebut::touches_data() {
     QTest::addColumn<Qt::Key>("touche");
+    QTest::addColumn<QString>("texte"); // what X11 types for it
     QTest::addColumn<bool>("ferme");
-    QTest::newRow("lettre") << Qt::Key_A << true;
-    QTest::newRow("espace") << Qt::Key_Space << true;
-    QTest::newRow("entree") << Qt::Key_Return << true;
-    QTest::newRow("echap") << Qt::Key_Escape << true;
-    QTest::newRow("retour arriere") << Qt::Key_Backspace << true;
-    QTest::newRow("fleche") << Qt::Key_Left << false;
-    QTest::newRow("F1") << Qt::Key_F1 << false;
-    QTest::newRow("majuscule seule") << Qt::Key_Shift << false;
+    QTest::newRow("lettre") << Qt::Key_A << "a" << true;
+    QTest::newRow("espace") << Qt::Key_Space << " " << true;
+    QTest::newRow("entree") << Qt::Key_Return << "\r" << true;
+    QTest::newRow("echap") << Qt::Key_Escape << "\x1b" << true;
+    QTest::newRow("retour arriere") << Qt::Key_Backspace << "\b" << true;
+    QTest::newRow("fleche") << Qt::Key_Left << "" << false;
+    QTest::newRow("F1") << Qt::Key_F1 << "" << false;
+    QTest::newRow("majuscule seule") << Qt::Key_Shift << "" << false;
+    // Elsewhere Delete types nothing.
+    QTest::newRow("suppr") << Qt::Key_Delete << "\x7f" << false;
 }
 
 void TestDebut::touches() {
     QFETCH(Qt::Key, touche);
+    QFETCH(QString, texte);
     QFETCH(bool, ferme);
     Debut debut;
     for (bool splash : {true, false}) {
-        const bool resultat = fermePar(
-            debut, splash, [touche](Debut& d) { QTest::keyClick(d.windowHandle(), touche); });
+        const bool resultat = fermePar(debut, splash, [&](Debut& d) {
+            QTest::sendKeyEvent(QTest::Click, d.windowHandle(), touche, texte, Qt::NoModifier);
+        });
         QCOMPARE(resultat, ferme);
     }
 }

@@ -60,7 +60,10 @@ void TestGlissieres::clicChoisitLeChamp() {
     QVERIFY(f);
     const float diametreSoleil = f->etat().astres[Soleil].Diametre;
     Espion espion(*f, pisteCO(*f));
+    const QWidget* focus = f->focusWidget();
     clique(pisteCO(*f), milieuDuCran(champ, CranCO));
+    // The mouse moves the knob and leaves the keyboard focus where it was.
+    QCOMPARE(f->focusWidget(), focus);
 
     // The release redraws the old field, the click the new one.
     QCOMPARE(espion.journal(), QStringLiteral("D3 U3* C%1*").arg(champ));

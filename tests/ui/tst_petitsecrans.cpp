@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window opened on screens smaller than its designed size (987 x 777 pixels of
-// client area): it must open inside the work area, never past its edges.
+// client area): it must open inside the work area, never past its edges, and every
+// control of the panel must stay within reach.
 
 #include "AideFenetre.h"
+#include "LabelCliquable.h"
 
 #include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace AideFenetre;
 
@@ -14,6 +18,7 @@ class TestPetitsEcrans : public QObject {
 private slots:
     void ouvertDansLaZoneDeTravail_data();
     void ouvertDansLaZoneDeTravail();
+    void panneauAtteignableQuandLaFenetreEstBasse();
 };
 
 namespace {
@@ -41,25 +46,41 @@ protected:
     }
 };
 
+QScrollBar* barre(const Sidrane& f) {
+    return f.findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Tab after Tab from the panel to the last link, each control that takes the focus
+// ("Quitter Sidranes", "A propos de" and "Contact" among them) lies within the
+// client area's height.
+void tabulationsJusquAuContact(Sidrane& f) {
+    const Tablecom* t = f.tablecom();
+    f.tablecom()->setFocus(Qt::TabFocusReason);
+    for (int n = 0; n < 12 && !t->LabContact->hasFocus(); ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* w = QApplication::focusWidget();
+        const int haut = w->mapTo(&f, QPoint()).y();
+        QVERIFY2(haut >= 0 && haut + w->height() <= f.height(), qPrintable(w->objectName()));
+    }
+    QVERIFY(t->LabContact->hasFocus());
+}
+
 } // namespace
 
 void TestPetitsEcrans::ouvertDansLaZoneDeTravail_data() {
     QTest::addColumn<QString>("ecran");
     QTest::addColumn<QSize>("taille");
-    QTest::addColumn<bool>("quitterAccessible");
-    // The offscreen frame is 2 px on each side. The panel is 569 px high: a lower
-    // client area cuts its bottom, as the layout wants.
-    QTest::newRow("large") << "large" << QSize(987, 777) << true;
-    QTest::newRow("1366x768") << "1366x768" << QSize(987, 764) << true;
-    QTest::newRow("1024x600") << "1024x600" << QSize(987, 596) << true;
-    QTest::newRow("800x600") << "800x600" << QSize(796, 596) << true;
-    QTest::newRow("640x480") << "640x480" << QSize(636, 476) << false;
+    // The offscreen frame is 2 px on each side. The panel is 569 px high.
+    QTest::newRow("large") << "large" << QSize(987, 777);
+    QTest::newRow("1366x768") << "1366x768" << QSize(987, 764);
+    QTest::newRow("1024x600") << "1024x600" << QSize(987, 596);
+    QTest::newRow("800x600") << "800x600" << QSize(796, 596);
+    QTest::newRow("640x480") << "640x480" << QSize(636, 476);
 }
 
 void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
     QFETCH(QString, ecran);
     QFETCH(QSize, taille);
-    QFETCH(bool, quitterAccessible);
     QScreen* e = ecranNomme(ecran);
     QVERIFY2(e, "the offscreen screens come from tests/ecrans.json");
     const QRect zone = e->availableGeometry();
@@ -77,11 +98,45 @@ void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
             QStringLiteral("%1 x %2").arg(premiere.taille.width()).arg(premiere.taille.height())));
     QTRY_COMPARE(f.size(), taille);
     QVERIFY(zone.contains(f.frameGeometry()));
-    // Laid out for the fitted size: the drawing area fills the client height.
+    // Laid out for the fitted size: the drawing area fills the client height, the
+    // panel stands beside it at the top.
     QCOMPARE(f.cosmos()->geometry(), QRect(0, 0, taille.height(), taille.height()));
-    const QPushButton* quitter = f.tablecom()->CmdFin;
-    const QRect rectQuitter(quitter->mapTo(&f, QPoint()), quitter->size());
-    QCOMPARE(f.rect().contains(rectQuitter), quitterAccessible);
+    QCOMPARE(f.tablecom()->pos(), QPoint(taille.height() + 8, 0));
+    // Scrolled only when it does not fit.
+    QCOMPARE(barre(f)->isVisible(), taille.height() < 569);
+    QApplication::setActiveWindow(&f);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    tabulationsJusquAuContact(f);
+}
+
+// A window the user made lower than the panel: the keyboard brings each control into
+// view, the bar and the wheel reach the bottom of the panel, and once the window is
+// high enough again the panel is back at the top with no bar.
+void TestPetitsEcrans::panneauAtteignableQuandLaFenetreEstBasse() {
+    auto f = ouvre();
+    QVERIFY(f);
+    f->resize(987, 300);
+    QApplication::setActiveWindow(f.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    QTRY_COMPARE(f->height(), 300);
+    tabulationsJusquAuContact(*f);
+
+    const Tablecom* t = f->tablecom();
+    QScrollBar* b = barre(*f);
+    QVERIFY(b->isVisible());
+    QCOMPARE(b->maximum(), 569 - 300);
+    QVERIFY(f->rect().contains(b->geometry()));
+    b->setValue(b->maximum());
+    QCOMPARE(t->geometry().bottom(), f->height() - 1);
+    QWheelEvent roue(QPointF(20, 20), t->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, 120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f->tablecom(), &roue);
+    QVERIFY(t->y() > 300 - 569);
+
+    f->resize(987, 777);
+    QTRY_COMPARE(f->height(), 777);
+    QCOMPARE(t->pos(), QPoint(785, 0));
+    QVERIFY(!b->isVisible());
 }
 
 QTEST_MAIN(TestPetitsEcrans)
