@@ -50,8 +50,8 @@ void afficheChamp(Systeme& s, int champ, SurfaceAstres& surface) {
     const ChampOrbital::Vue v = ChampOrbital::vue(s, champ);
     exige(std::isfinite(v.Echelle) && v.Echelle > 0);
     for (int i = 0; i < NbAstres; ++i) {
-        const ChampOrbital::Disque& d =
-            i == Soleil && v.soleilReduit ? *v.soleilReduit : v.disques[i];
+        const ChampOrbital::TailleDisque& d =
+            i == Soleil && v.soleilReduit ? *v.soleilReduit : v.tailles[i];
         exige(std::isfinite(d.Width) && d.Width >= 0);
         s.astres[i].DecalX = d.DecalX;
         s.astres[i].DecalY = d.DecalY;
