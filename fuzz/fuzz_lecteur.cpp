@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: any bytes, taken as the data file, go the whole way to a drawn
-// field: the reader, the start-up checks, the view of every orbital field 1..9 and
-// the placement of the bodies in it on the first and the last day the calendar
-// reaches. They end in a refusal naming the file, or in finite sizes and places;
-// never in a crash, a sanitizer report, a hang or unbounded memory.
+// libFuzzer target: any bytes, taken as the data file in any of the writings it may
+// have (Windows-1252, UTF-8 with or without a mark, UTF-16 with its mark, ended by a
+// Ctrl-Z or not), go the whole way to a drawn field: the reader, the start-up checks, the view of
+// every orbital field 1..9 and the placement of the bodies in it on the first and the last day the
+// calendar reaches. They end in a refusal naming the file, or in finite sizes and places; never in
+// a crash, a sanitizer report, a hang or unbounded memory.
 #include "Calendrier.h"
 #include "ChampOrbital.h"
 #include "Demarrage.h"
 #include "LecteurDonnees.h"
 #include "Placement.h"
+#include "Refus.h"
 #include "SurfaceAstres.h"
 
 #include <QBuffer>
@@ -48,8 +50,8 @@ void afficheChamp(Systeme& s, int champ, SurfaceAstres& surface) {
     const ChampOrbital::Vue v = ChampOrbital::vue(s, champ);
     exige(std::isfinite(v.Echelle) && v.Echelle > 0);
     for (int i = 0; i < NbAstres; ++i) {
-        const ChampOrbital::Disque& d =
-            i == Soleil && v.soleilReduit ? *v.soleilReduit : v.disques[i];
+        const ChampOrbital::TailleDisque& d =
+            i == Soleil && v.soleilReduit ? *v.soleilReduit : v.tailles[i];
         exige(std::isfinite(d.Width) && d.Width >= 0);
         s.astres[i].DecalX = d.DecalX;
         s.astres[i].DecalY = d.DecalY;
@@ -60,11 +62,27 @@ void afficheChamp(Systeme& s, int champ, SurfaceAstres& surface) {
     Placement::PlaceAstres(s, surface, int32_t(dernier));
 }
 
+// The same bytes as a file's path, any bytes a Unix name may hold: shown in a message
+// with every byte accounted for and nothing that could reach a terminal raw.
+void commeChemin(const QByteArray& octets) {
+    const QString affiche = LecteurDonnees::Chemin::depuisOctets(octets).affiche();
+    exige(affiche.isEmpty() == octets.isEmpty() && affiche.size() <= octets.size());
+    const QString message = Refus::introuvable(affiche).message();
+    for (qsizetype i = 0; i < message.size(); ++i) {
+        const QChar c = message[i];
+        exige(c.category() != QChar::Other_Control);
+        // No half of a character is left alone by the cuts.
+        exige(!c.isHighSurrogate() || (i + 1 < message.size() && message[i + 1].isLowSurrogate()));
+        exige(!c.isLowSurrogate() || (i > 0 && message[i - 1].isHighSurrogate()));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArray octets =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    commeChemin(octets);
     QBuffer tampon(&octets);
     tampon.open(QIODevice::ReadOnly);
     try {

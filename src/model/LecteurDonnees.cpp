@@ -5,16 +5,24 @@
 #include "Calendrier.h"
 #include "LecteurSequentiel.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QStringDecoder>
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cfloat>
+#include <climits>
 #include <cmath>
-#include <fcntl.h>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace LecteurDonnees {
 
@@ -146,7 +154,45 @@ private:
         if (v.etat != LecteurSequentiel::Etat::Valeur) {
             echec(v.ligne, probleme(v));
         }
+        remarqueVirgule(v);
         return v;
+    }
+
+    // "181,4419, 0": a whole number, a comma right after it, digits right after the
+    // comma, then a blank or a line end, in a line whose values are otherwise set
+    // apart by blanks. Kept for when the values that follow stop fitting their place.
+    void remarqueVirgule(const LecteurSequentiel::Valeur& v) {
+        ++numero;
+        const Vue& a = vues[0];
+        const Vue& b = vues[1];
+        if (numero >= 3 && a.nombre && a.apresBlanc && a.virguleCollee &&
+            chiffres(a.octets, true) && !b.apresBlanc && chiffres(b.octets, false) &&
+            v.apresBlanc) {
+            virguleDecimale = VirguleDecimale{a.octets + ',' + b.octets, a.ligne, numero - 1};
+        }
+        vues[0] = std::move(vues[1]);
+        vues[1] = Vue{v.octets,
+                      quoi != Quoi::Entete && (quoi != Quoi::Astre || rubrique != Rubrique::Nom),
+                      v.apresBlanc, v.virguleCollee, v.ligne};
+    }
+
+    // Digits only, after a sign if `signe`.
+    static bool chiffres(const QByteArray& octets, bool signe) {
+        QByteArrayView t(octets);
+        if (signe && (t.startsWith('-') || t.startsWith('+'))) {
+            t = t.sliced(1);
+        }
+        return !t.isEmpty() &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    }
+
+    // A value that does not fit its place, shortly after a likely decimal comma: the
+    // comma is the fault, on its own line.
+    void accuseVirgule() {
+        if (virguleDecimale && numero - virguleDecimale->numero <= NbRubriques) {
+            throw Refus::virguleDecimale(nom, virguleDecimale->ligne,
+                                         decodeur.decode(virguleDecimale->ecrit));
+        }
     }
 
     QString probleme(const LecteurSequentiel::Valeur& v) {
@@ -194,6 +240,7 @@ private:
         case Nombre::Etat::Valeur:
             return n.valeur;
         case Nombre::Etat::PasUnNombre:
+            accuseVirgule();
             echec(v.ligne,
                   QStringLiteral("nombre attendu pour %1, trouvé %2")
                       .arg(attendu(), v.octets.isEmpty() ? QStringLiteral("une valeur vide")
@@ -206,6 +253,7 @@ private:
 
     // The number just read does not fit its field.
     [[noreturn]] void horsLimites(const QString& permis) {
+        accuseVirgule();
         throw Refus::horsLimites(nom, ligneValeur, decodeur.decode(lecteur.derniere().octets),
                                  attendu(), permis);
     }
@@ -236,8 +284,26 @@ private:
     int rang = 0;            // its heading number, or the 1-based number of its body entry
     QString nomAstre;        // the body's name, once read
     int64_t ligneValeur = 1; // the line where the value being read starts
+
+    // The last two values read, as the decimal comma check sees them.
+    struct Vue {
+        QByteArray octets;
+        bool nombre = false; // read where a number is wanted
+        bool apresBlanc = false;
+        bool virguleCollee = false;
+        int64_t ligne = 0;
+    };
+    struct VirguleDecimale {
+        QByteArray ecrit; // "181,4419"
+        int64_t ligne = 0;
+        int numero = 0; // of the value after the comma
+    };
+    std::array<Vue, 2> vues{};
+    int numero = 0; // of the value last read, from 1
+    std::optional<VirguleDecimale> virguleDecimale;
 };
 
+#ifdef Q_OS_UNIX
 QString genre(mode_t mode) {
     if (S_ISDIR(mode)) {
         return QStringLiteral("c'est un dossier");
@@ -258,8 +324,7 @@ QString genre(mode_t mode) {
 // Opens a regular file (or a link to one) for reading. Anything else is refused on
 // its type before it is opened; the open itself cannot block, and the type is checked
 // again on what was opened, in case the file was replaced in between.
-int ouvre(const QString& chemin) {
-    const QByteArray nomSysteme = QFile::encodeName(chemin);
+int ouvre(const QByteArray& nomSysteme, const QString& chemin) {
     struct stat etat {};
     if (::stat(nomSysteme.constData(), &etat) != 0) {
         throw refusOuverture(chemin, errno);
@@ -278,6 +343,26 @@ int ouvre(const QString& chemin) {
     return fd;
 }
 
+#else
+// Elsewhere, the same refusals from what Qt tells of the file.
+void ouvre(QFile& fichier, const QString& chemin) {
+    const QFileInfo info(fichier.fileName());
+    if (!info.exists()) {
+        throw Refus::introuvable(chemin);
+    }
+    if (info.isDir()) {
+        throw Refus::illisible(chemin, QStringLiteral("c'est un dossier"));
+    }
+    if (!info.isFile()) {
+        throw Refus::illisible(chemin, QStringLiteral("ce n'est pas un fichier ordinaire"));
+    }
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        throw Refus::illisible(
+            chemin, QStringLiteral("ouverture impossible (%1)").arg(fichier.errorString()));
+    }
+}
+#endif
+
 } // namespace
 
 QString chemin(const QString& dossierProgramme) {
@@ -289,6 +374,69 @@ QString chemin(const QString& dossierProgramme) {
         return dossierProgramme + nomFichier;
     }
     return dossierProgramme + u'/' + nomFichier;
+}
+
+#ifdef Q_OS_UNIX
+Chemin::Chemin(const QString& texte) : octets_(QFile::encodeName(texte)) {}
+#else
+// Elsewhere the system's names are Unicode: held as UTF-8, handed back to Qt as text.
+Chemin::Chemin(const QString& texte) : octets_(texte.toUtf8()) {}
+#endif
+
+Chemin Chemin::depuisOctets(QByteArray octets) {
+    Chemin c;
+    c.octets_ = std::move(octets);
+    return c;
+}
+
+QString Chemin::affiche() const {
+    QString texte;
+    QByteArrayView reste(octets_);
+    while (!reste.isEmpty()) {
+        const uchar premier = uchar(reste.front());
+        // The length that a UTF-8 sequence starting with this byte would have.
+        const qsizetype n = premier < 0xC0 ? 1 : premier < 0xE0 ? 2 : premier < 0xF0 ? 3 : 4;
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString caractere = utf8.decode(reste.first(std::min(n, reste.size())));
+        if (premier >= 0x80 && (n == 1 || utf8.hasError() || n > reste.size())) {
+            texte += QChar(premier); // Latin-1
+            reste = reste.sliced(1);
+        } else {
+            texte += caractere;
+            reste = reste.sliced(std::min(n, reste.size()));
+        }
+    }
+    return texte;
+}
+
+bool Chemin::existe() const {
+#ifdef Q_OS_UNIX
+    return ::access(octets_.constData(), F_OK) == 0;
+#else
+    return QFileInfo::exists(QString::fromUtf8(octets_));
+#endif
+}
+
+Chemin chemin(const QByteArray& dossierProgramme) {
+    if (dossierProgramme.isEmpty()) {
+        return Chemin::depuisOctets(NomFichier);
+    }
+    const QByteArray separateur = dossierProgramme.endsWith('/') ? "" : "/";
+    return Chemin::depuisOctets(dossierProgramme + separateur + NomFichier);
+}
+
+Chemin cheminAuProgramme() {
+#ifdef Q_OS_LINUX
+    // The kernel's own bytes: Qt would decode them as UTF-8, lose a Latin-1 folder name
+    // and fall back on the working directory.
+    QByteArray executable(PATH_MAX, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", executable.data(), size_t(executable.size()));
+    if (n > 0 && n < executable.size()) {
+        executable.truncate(n);
+        return chemin(executable.left(executable.lastIndexOf('/') + 1));
+    }
+#endif
+    return chemin(QCoreApplication::applicationDirPath());
 }
 
 ErreurDonnees refusOuverture(const QString& chemin, int erreur) {
@@ -309,14 +457,20 @@ ErreurDonnees refusOuverture(const QString& chemin, int erreur) {
     }
 }
 
-DonneesSidranes lit(const QString& chemin) {
-    const int fd = ouvre(chemin);
+DonneesSidranes lit(const Chemin& chemin) {
+    const QString nom = chemin.affiche();
     QFile fichier;
+#ifdef Q_OS_UNIX
+    const int fd = ouvre(chemin.octets(), nom);
     if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Refus::illisible(chemin, QStringLiteral("ouverture impossible"));
+        throw Refus::illisible(nom, QStringLiteral("ouverture impossible"));
     }
-    return lit(fichier, chemin);
+#else
+    fichier.setFileName(QString::fromUtf8(chemin.octets()));
+    ouvre(fichier, nom);
+#endif
+    return lit(fichier, nom);
 }
 
 DonneesSidranes lit(QIODevice& source, const QString& nomAffiche) {

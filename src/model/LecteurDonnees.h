@@ -22,12 +22,34 @@ namespace LecteurDonnees {
 
 inline constexpr const char* NomFichier = "sidranes.dat";
 
+// A file's path as the system names it: bytes, which on Unix need not be UTF-8 (a
+// folder named on an older Latin-1 system). Messages show it decoded, each byte that
+// is not part of valid UTF-8 read as Latin-1, so that the user sees the name he knows.
+class Chemin {
+public:
+    // A path that Qt holds as text.
+    Chemin(const QString& texte); // NOLINT(google-explicit-constructor): any QString path
+    static Chemin depuisOctets(QByteArray octets);
+
+    const QByteArray& octets() const { return octets_; }
+    QString affiche() const;
+    bool existe() const;
+
+private:
+    Chemin() = default;
+    QByteArray octets_;
+};
+
 // The data file's path: the program's directory, the separator, the file name.
 QString chemin(const QString& dossierProgramme);
+Chemin chemin(const QByteArray& dossierProgramme);
+
+// The data file beside the executable, whatever bytes its folder's name holds.
+Chemin cheminAuProgramme();
 
 // Reads the data file at `chemin`: a regular file, or a link to one; anything else is
 // refused without waiting on it. Throws ErreurDonnees.
-DonneesSidranes lit(const QString& chemin);
+DonneesSidranes lit(const Chemin& chemin);
 
 // Reads from an open device; `nomAffiche` is the name used in messages.
 DonneesSidranes lit(QIODevice& source, const QString& nomAffiche);

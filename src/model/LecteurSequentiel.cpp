@@ -2,44 +2,90 @@
 #include "LecteurSequentiel.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
 #include <optional>
 
 LecteurSequentiel::LecteurSequentiel(QIODevice& source) : source_(source) {
-    if (regarde() == 0xEF && tampon_.size() >= 3 && uchar(tampon_[1]) == 0xBB &&
-        uchar(tampon_[2]) == 0xBF) {
+    regarde(); // the first block tells how the file is written
+}
+
+namespace {
+
+// Valid UTF-8 that holds something beyond ASCII. A character cut by the end of the
+// block is not held against it.
+bool utf8NonAscii(QByteArrayView octets) {
+    if (std::all_of(octets.begin(), octets.end(), [](char c) { return uchar(c) < 0x80; })) {
+        return false;
+    }
+    QStringDecoder decodeur(QStringConverter::Utf8);
+    const QString texte = decodeur.decode(octets); // decoded only when made a QString
+    return !texte.isEmpty() && !decodeur.hasError();
+}
+
+} // namespace
+
+// Skips a byte order mark at the start of the file and takes the writing it names.
+void LecteurSequentiel::reconnaitCodage() {
+    if (tampon_.startsWith("\xEF\xBB\xBF")) {
         utf8_ = true;
-        pos_ = 3;
+        tampon_.remove(0, 3);
+    } else if (tampon_.startsWith("\xFF\xFE") || tampon_.startsWith("\xFE\xFF")) {
+        utf16_.emplace(tampon_[0] == '\xFF' ? QStringConverter::Utf16LE
+                                            : QStringConverter::Utf16BE);
+        utf8_ = true;
+        tampon_.remove(0, 2);
+    }
+}
+
+// Makes the block just read into the bytes of the values, ended at a Ctrl-Z.
+void LecteurSequentiel::prepareBloc(bool premier) {
+    if (premier) {
+        reconnaitCodage();
+    }
+    if (utf16_) {
+        tampon_ = QString(utf16_->decode(tampon_)).toUtf8();
+    }
+    if (const qsizetype ctrlZ = tampon_.indexOf('\x1A'); ctrlZ >= 0) {
+        tampon_.truncate(ctrlZ);
+        finAtteinte_ = true;
+    }
+    if (premier && !utf8_) {
+        utf8_ = utf8NonAscii(tampon_);
     }
 }
 
 bool LecteurSequentiel::remplit() {
-    if (finAtteinte_) {
-        return false;
-    }
-    if (totalLu_ >= TailleMaxLue) {
-        tropLu_ = true;
-        finAtteinte_ = true;
-        return false;
-    }
-    int64_t demande = std::min(TailleBloc, TailleMaxLue - totalLu_);
-    // A small file needs no large block: ask for what the device says it holds.
-    if (const int64_t disponible = source_.bytesAvailable(); disponible > 0) {
-        demande = std::min(demande, disponible);
-    }
-    tampon_.resize(demande);
-    const int64_t n = source_.read(tampon_.data(), demande);
-    if (n <= 0) {
-        erreurLecture_ = n < 0;
-        finAtteinte_ = true;
-        tampon_.clear();
-        pos_ = 0;
-        return false;
-    }
-    tampon_.resize(n);
     pos_ = 0;
-    totalLu_ += n;
+    // A block may leave nothing to read: a lone byte of UTF-16, or a Ctrl-Z first.
+    do {
+        if (!finAtteinte_ && totalLu_ >= TailleMaxLue) {
+            tropLu_ = true;
+            finAtteinte_ = true;
+        }
+        if (finAtteinte_) {
+            tampon_.clear();
+            return false;
+        }
+        int64_t demande = std::min(TailleBloc, TailleMaxLue - totalLu_);
+        // A small file needs no large block: ask for what the device says it holds.
+        if (const int64_t disponible = source_.bytesAvailable(); disponible > 0) {
+            demande = std::min(demande, disponible);
+        }
+        tampon_.resize(demande);
+        const int64_t n = source_.read(tampon_.data(), demande);
+        if (n <= 0) {
+            erreurLecture_ = n < 0;
+            finAtteinte_ = true;
+            tampon_.clear();
+            return false;
+        }
+        tampon_.resize(n);
+        const bool premier = totalLu_ == 0;
+        totalLu_ += n;
+        prepareBloc(premier);
+    } while (tampon_.isEmpty());
     return true;
 }
 
@@ -99,13 +145,16 @@ const LecteurSequentiel::Valeur& LecteurSequentiel::arret(Etat etat, int64_t lig
 }
 
 const LecteurSequentiel::Valeur& LecteurSequentiel::suivante() {
-    sauteSeparateurs();
+    const bool debutDeLigne = !apresVirgule_;
+    const bool blancs = sauteSeparateurs();
     // The value is built in place, in a buffer that keeps its capacity from one value
     // to the next.
     courante_.etat = Etat::Valeur;
     courante_.octets.resize(0);
     courante_.entreGuillemets = false;
     courante_.ligne = ligne_;
+    courante_.apresBlanc = debutDeLigne || blancs;
+    courante_.virguleCollee = false;
     const int c = regarde();
     if (c < 0) {
         return finSansValeur();
@@ -113,16 +162,17 @@ const LecteurSequentiel::Valeur& LecteurSequentiel::suivante() {
     return c == '"' ? litEntreGuillemets() : litSansGuillemets();
 }
 
-// Blanks, and blank lines unless a comma has just ended the previous value.
-void LecteurSequentiel::sauteSeparateurs() {
-    for (;;) {
+// Blanks, and blank lines unless a comma has just ended the previous value. True when
+// it skipped anything.
+bool LecteurSequentiel::sauteSeparateurs() {
+    for (bool saute = false;; saute = true) {
         const int c = regarde();
         if (c == ' ' || c == '\t') {
             avance();
         } else if (!apresVirgule_ && (c == '\r' || c == '\n')) {
             consommeFinDeLigne();
         } else {
-            return;
+            return saute;
         }
     }
 }
@@ -170,6 +220,7 @@ const LecteurSequentiel::Valeur& LecteurSequentiel::litSansGuillemets() {
     while (n > 0 && (octets.constData()[n - 1] == ' ' || octets.constData()[n - 1] == '\t')) {
         --n;
     }
+    courante_.virguleCollee = n == octets.size() && regarde() == ',';
     octets.truncate(n);
     return termine();
 }

@@ -3,7 +3,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringDecoder>
 #include <cstdint>
+#include <optional>
 
 class QIODevice;
 
@@ -21,8 +23,12 @@ class QIODevice;
 //   "a,b," followed by a line end or by the end of the file.
 //
 // Only ASCII bytes delimit values, so the stream may be Windows-1252 or UTF-8 alike:
-// the bytes of a value are handed back undecoded. A file that starts with the UTF-8
-// byte order mark is marked as UTF-8 and the mark is skipped.
+// the bytes of a value are handed back undecoded. The values are UTF-8 when the file
+// starts with the UTF-8 byte order mark (skipped), or with a UTF-16 one (the file is
+// then turned into UTF-8 block by block), or when its first block, without a mark, is
+// valid UTF-8 that holds non-ASCII text. Any other file is taken as Windows-1252, as
+// the program has always read it. A Ctrl-Z (0x1A), the old end-of-text mark, ends the
+// file.
 //
 // Memory and time stay bounded whatever the stream: it is read in blocks, a value may
 // not exceed TailleMaxValeur bytes, and no more than TailleMaxLue bytes are read in all.
@@ -47,7 +53,9 @@ public:
         Etat etat = Etat::Valeur;
         QByteArray octets; // the value; for TexteApresGuillemet, the text that follows
         bool entreGuillemets = false;
-        int64_t ligne = 1; // 1-based line where the value starts (or where reading stopped)
+        int64_t ligne = 1;       // 1-based line where the value starts (or where reading stopped)
+        bool apresBlanc = false; // first on its line, or blanks between it and the comma
+        bool virguleCollee = false; // a comma follows its last byte, with no blank between
     };
 
     explicit LecteurSequentiel(QIODevice& source);
@@ -57,6 +65,7 @@ public:
     // The value last handed back by suivante().
     const Valeur& derniere() const { return courante_; }
 
+    // The values' bytes are UTF-8, not Windows-1252.
     bool utf8() const { return utf8_; }
     // Bytes taken from the device so far (the byte order mark included).
     int64_t octetsLus() const { return totalLu_; }
@@ -66,7 +75,7 @@ private:
     void avance();
     void consommeFinDeLigne();
     void sauteBlancs();
-    void sauteSeparateurs();
+    bool sauteSeparateurs();
     const Valeur& finSansValeur();
     const Valeur& litEntreGuillemets();
     const Valeur& litSansGuillemets();
@@ -77,6 +86,8 @@ private:
     int64_t derniereLigne() const;
     const Valeur& arret(Etat etat, int64_t ligne);
     bool remplit();
+    void prepareBloc(bool premier);
+    void reconnaitCodage();
 
     QIODevice& source_;
     Valeur courante_;
@@ -90,6 +101,7 @@ private:
     bool apresVirgule_ = false;
     bool finDeLigneEnDernier_ = false;
     bool utf8_ = false;
+    std::optional<QStringDecoder> utf16_; // set for a UTF-16 file, for the whole reading
 };
 
 // A number as the data file writes it: an optional sign, decimal digits with an optional

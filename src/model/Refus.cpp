@@ -21,8 +21,30 @@ bool invisible(QChar c) {
            k == QChar::Separator_Paragraph;
 }
 
+// Where a cut after `n` UTF-16 units keeps whole characters.
+qsizetype coupure(const QString& texte, qsizetype n) {
+    return n > 0 && n < texte.size() && texte[n - 1].isHighSurrogate() ? n - 1 : n;
+}
+
+// A path too long to read is shortened in its middle: its start and its file name
+// tell which file it is.
+QString cheminAffichable(const QString& chemin) {
+    if (chemin.size() <= LongueurChemin) {
+        return affichable(chemin, 0);
+    }
+    const qsizetype nom = chemin.size() - chemin.lastIndexOf(u'/');
+    const qsizetype fin = std::clamp<qsizetype>(nom, LongueurChemin / 2, LongueurChemin - 10);
+    const qsizetype debut = coupure(chemin, LongueurChemin - fin);
+    qsizetype suite = chemin.size() - fin;
+    if (chemin[suite].isLowSurrogate()) {
+        ++suite;
+    }
+    return affichable(chemin.left(debut), 0) + QStringLiteral("…") +
+           affichable(chemin.mid(suite), 0);
+}
+
 QString fichierCite(const QString& fichier) {
-    return QStringLiteral("«\u00A0%1\u00A0»").arg(affichable(fichier, LongueurChemin));
+    return QStringLiteral("«\u00A0%1\u00A0»").arg(cheminAffichable(fichier));
 }
 
 // Digits in groups of three from the right, separated by no-break spaces.
@@ -40,11 +62,17 @@ bool chiffres(QStringView t) {
 } // namespace
 
 QString affichable(const QString& texte, qsizetype longueurMax) {
-    const qsizetype n = longueurMax > 0 ? std::min(texte.size(), longueurMax) : texte.size();
+    const qsizetype n =
+        longueurMax > 0 ? coupure(texte, std::min(texte.size(), longueurMax)) : texte.size();
     QString resultat;
     resultat.reserve(n + 1);
     for (qsizetype i = 0; i < n; ++i) {
-        resultat += invisible(texte[i]) ? QChar(QChar::ReplacementCharacter) : texte[i];
+        // A tab is a blank to the reader; other invisible characters are shown as such.
+        if (texte[i] == u'\t') {
+            resultat += u' ';
+        } else {
+            resultat += invisible(texte[i]) ? QChar(QChar::ReplacementCharacter) : texte[i];
+        }
     }
     if (n < texte.size()) {
         resultat += QStringLiteral("…");
@@ -114,6 +142,15 @@ ErreurDonnees horsLimites(const Provenance& p, int indice, Rubrique r, const QSt
                           const QString& permis) {
     const Origine& o = p.de(indice, r);
     return horsLimites(p.fichier, o.ligne, o.texte, rubrique(r, indice, nom), permis);
+}
+
+ErreurDonnees virguleDecimale(const QString& fichier, int64_t ligne, const QString& ecrit) {
+    QString avecPoint = ecrit;
+    avecPoint.replace(u',', u'.');
+    return aLaLigne(fichier, ligne,
+                    QStringLiteral("%1 se lit comme deux valeurs, car la virgule sépare les "
+                                   "valeurs%2un nombre décimal s'écrit avec un point, comme %3")
+                        .arg(cite(ecrit), PointVirgule, cite(avecPoint)));
 }
 
 ErreurDonnees illisible(const QString& fichier, const QString& raison) {

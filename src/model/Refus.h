@@ -50,8 +50,10 @@ namespace Refus {
 inline constexpr qsizetype LongueurCitation = 40;
 inline const QString PointVirgule = QStringLiteral("\u00A0; ");
 
-// A text from the file or the system as a message may show it: control characters
-// replaced by U+FFFD, cut after `longueurMax` characters with "…" (never cut when 0).
+// A text from the file or the system as a message may show it: tabs as spaces, other
+// control characters replaced by U+FFFD, cut after `longueurMax` UTF-16 units (one
+// less rather than split a character) with "…", never cut when 0. A path longer than
+// 200 is shortened in its middle and keeps its file name.
 QString affichable(const QString& texte, qsizetype longueurMax = LongueurCitation);
 // «\u00A0texte\u00A0», the text made showable.
 QString cite(const QString& texte);
@@ -74,6 +76,8 @@ ErreurDonnees horsLimites(const QString& fichier, int64_t ligne, const QString& 
 // The same for a body value that the reader accepted and start-up cannot use.
 ErreurDonnees horsLimites(const Provenance& p, int indice, Rubrique r, const QString& nom,
                           const QString& permis);
+// "181,4419" read as two values: a decimal comma, at `ligne`.
+ErreurDonnees virguleDecimale(const QString& fichier, int64_t ligne, const QString& ecrit);
 // A file that cannot be read at all.
 ErreurDonnees illisible(const QString& fichier, const QString& raison);
 ErreurDonnees introuvable(const QString& fichier);

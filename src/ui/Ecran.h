@@ -4,19 +4,32 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QApplication;
 
 // Whether the program has a screen to show its windows on, told to the user in French
-// instead of the toolkit's own abort.
+// instead of the toolkit's own abort, silence or flood of warnings.
 namespace Ecran {
 
 // True when the environment names a display (DISPLAY, WAYLAND_DISPLAY) or the user
-// chose a platform himself (QT_QPA_PLATFORM, or -platform on the command line).
+// chose a platform himself (QT_QPA_PLATFORM, or -platform on the command line). Only
+// X11 and Wayland systems need one; elsewhere the system's own screen is always there.
 bool annonce(const QProcessEnvironment& environnement, const QStringList& arguments);
 
-// The application, or, when no screen can be had, a French message on stderr and the
-// end of the program with status 1 (no abort, no core dump).
+// Why QT_SCALE_FACTOR, when set, cannot be used: the toolkit would open no window at
+// all with 0, a negative or an infinite factor.
+std::optional<QString> refusFacteur(const QProcessEnvironment& environnement);
+
+// Why the screen the application opened cannot show the program: fewer than 16 bits
+// per pixel, where painting fails. Nothing when it can.
+std::optional<QString> refusProfondeur(int profondeur);
+
+// The platform shows windows to someone: not offscreen, not minimal.
+bool visible();
+
+// The application, or, when no usable screen can be had, a French message on stderr
+// and the end of the program with status 1 (no abort, no core dump).
 std::unique_ptr<QApplication> ouvre(int& argc, char** argv);
 
 } // namespace Ecran

@@ -29,7 +29,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-Sidrane::Sidrane(const QString& chemin)
+Sidrane::Sidrane(const LecteurDonnees::Chemin& chemin)
     : cheminDonnees(chemin), locale(Calendrier::localeDesDates()),
       formatDate(Calendrier::formatCourt(locale)) {
     chargeRessources();
@@ -53,12 +53,12 @@ Sidrane::~Sidrane() = default;
 
 // The file beside the executable comes first, as in the build folder. An installed
 // program keeps it in its data folder, which the message names when the file is missing.
-QString Sidrane::cheminParDefaut() {
-    const QDir dossier(QCoreApplication::applicationDirPath());
-    const QString aCote = LecteurDonnees::chemin(dossier.path());
+LecteurDonnees::Chemin Sidrane::cheminParDefaut() {
+    const LecteurDonnees::Chemin aCote = LecteurDonnees::cheminAuProgramme();
     const QString installe =
-        QDir::cleanPath(dossier.filePath(QStringLiteral(SIDRANES_DONNEES_INSTALLEES)));
-    if (QFileInfo::exists(aCote) || !QFileInfo::exists(installe)) {
+        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral(SIDRANES_DONNEES_INSTALLEES)));
+    if (aCote.existe() || !QFileInfo::exists(installe)) {
         return aCote;
     }
     return LecteurDonnees::chemin(installe);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "LecteurDonnees.h"
 #include "Refus.h"
 #include "Systeme.h"
 
@@ -29,9 +30,9 @@ class Sidrane : public QWidget {
 
 public:
     // `cheminDonnees`: the data file, by default the one beside the executable.
-    explicit Sidrane(const QString& cheminDonnees = cheminParDefaut());
+    explicit Sidrane(const LecteurDonnees::Chemin& cheminDonnees = cheminParDefaut());
     ~Sidrane() override;
-    static QString cheminParDefaut();
+    static LecteurDonnees::Chemin cheminParDefaut();
 
     // The whole start-up: reads the data file, initialises, shows the window with
     // the bodies at day 0, then the splash. Throws ErreurDonnees before showing
@@ -91,7 +92,7 @@ private:
     void afficheDate(const QDate& date);
     void afficheChamp();
 
-    QString cheminDonnees;
+    LecteurDonnees::Chemin cheminDonnees;
     Provenance provenance; // where each value of the file was read, for refusals
     Systeme systeme;
     Cosmos* Cosmos_;

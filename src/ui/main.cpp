@@ -2,6 +2,7 @@
 #include "BoiteRefus.h"
 #include "Ecran.h"
 #include "LecteurDonnees.h"
+#include "LigneDeCommande.h"
 #include "Polices.h"
 #include "Sidrane.h"
 #include "SurveillanceEcran.h"
@@ -9,7 +10,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    LigneDeCommande::repondSansEcran(argc, argv);
     const std::unique_ptr<QApplication> application = Ecran::ouvre(argc, argv);
+    const LecteurDonnees::Chemin chemin = LigneDeCommande::cheminDonnees(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(SIDRANES_VERSION));
     // Wayland ignores window icons: the desktop ties the window to its menu entry,
     // and so to its icon, by this name.
@@ -17,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     Polices::charge();
     SurveillanceEcran surveillance;
-    Sidrane fenetre;
+    Sidrane fenetre(chemin);
     try {
         fenetre.Form_Load();
     } catch (const ErreurDonnees& erreur) {

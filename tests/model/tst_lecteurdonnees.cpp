@@ -5,6 +5,9 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cfloat>
@@ -366,6 +369,18 @@ void TstLecteurDonnees::lectureValide_data() {
     QTest::newRow("UTF-8 avec BOM")
         << QByteArray("\xEF\xBB\xBF") +
                QByteArray(fichierValide()).replace("V\xe9nus", "V\xc3\xa9nus");
+    // What today's editors save: UTF-8 with no mark; Notepad's "Unicode", UTF-16.
+    const QString texte = QString::fromLatin1(fichierValide());
+    QTest::newRow("UTF-8 sans BOM") << texte.toUtf8();
+    QTest::newRow("UTF-16 LE avec BOM")
+        << QByteArray("\xFF\xFE") + QByteArray(QStringEncoder(QStringConverter::Utf16LE)(texte));
+    QTest::newRow("UTF-16 BE avec BOM")
+        << QByteArray("\xFE\xFF") + QByteArray(QStringEncoder(QStringConverter::Utf16BE)(texte));
+    // Ctrl-Z, the old end-of-text mark, ends the file even right after the last value.
+    QTest::newRow("Ctrl-Z après la dernière valeur") << fichierValide().chopped(2) + "\x1A";
+    QTest::newRow("Ctrl-Z en UTF-16")
+        << QByteArray("\xFF\xFE") +
+               QByteArray(QStringEncoder(QStringConverter::Utf16LE)(texte.chopped(2) + "\x1A,x"));
 }
 
 void TstLecteurDonnees::lectureValide() {
@@ -438,6 +453,12 @@ void TstLecteurDonnees::champsLus() {
     // Windows-1252 bytes that Latin-1 lacks.
     const DonneesSidranes w = litOctets(avecLigne(9, "\"\x80 \x9c\x9f\", 9, 1, 1, 1, 1, 1"));
     QCOMPARE(w.astres[Terre].Nom, QStringLiteral("€ œŸ"));
+    // The bytes that Windows-1252 leaves undefined, and NUL, are control characters,
+    // shown as the other control characters are.
+    const DonneesSidranes u = litOctets(
+        avecLigne(9, QByteArray("\"\x81\x8d\x8f\x90\x9d", 6) + '\0' + "\x01\", 9, 1, 1, 1, 1, 1"));
+    QCOMPARE(u.astres[Terre].Nom,
+             QStringLiteral("\u0081\u008D\u008F\u0090\u009D") + QChar(0) + QChar(1));
 }
 
 void TstLecteurDonnees::dateDepart_data() {
@@ -517,11 +538,26 @@ void TstLecteurDonnees::erreurs_data() {
         << avecLigne(9, "\"Terre\", 9, , 149598261, 100.5541, 0, 1")
         << f + "9 : nombre attendu pour la couleur de l'astre n° 4 (Terre), trouvé une valeur "
                "vide.";
-    // A decimal comma makes two values: Mercury ends one value early and its period
-    // becomes the next body's name.
+    // A decimal comma makes two values: Mercury ends one value early, its period becomes
+    // the next body's name and the values after it stop fitting. The comma is blamed.
+    const QString virgule = " se lit comme deux valeurs, car la virgule sépare les valeurs ; "
+                            "un nombre décimal s'écrit avec un point, comme ";
     QTest::newRow("virgule décimale")
         << avecLigne(7, "\"Mercure\", 6, 10526880, 57909227, 181,4419, 0, 87.969")
-        << f + "8 : nombre attendu pour le diamètre de l'astre n° 3 (87.969), trouvé « Vénus ».";
+        << f + "7 : « 181,4419 »" + virgule + "« 181.4419 ».";
+    QTest::newRow("virgule décimale en fin de ligne")
+        << avecLigne(7, "\"Mercure\", 6, 10526880, 57909227, 181.4419, 0, 87,969")
+        << f + "7 : « 87,969 »" + virgule + "« 87.969 ».";
+    // Values written with no blanks between them: a comma between digits is ordinary.
+    QTest::newRow("sans blancs, la virgule n'est pas accusée")
+        << QByteArray(avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc"))
+               .replace(", ", ",")
+        << f + "9 : nombre attendu pour la période de l'astre n° 4 (Terre), trouvé « abc ».";
+    QTest::newRow("octets indéfinis et NUL montrés")
+        << avecLigne(8, QByteArray("\"V\x81", 3) + '\0' +
+                            "nus\", 9, 9886960, 108209475, 51.8335, 0, x")
+        << f + "8 : nombre attendu pour la période de l'astre n° 3 (V\uFFFD\uFFFDnus), trouvé « x "
+               "».";
     QTest::newRow("texte pour le jour")
         << avecLigne(5, "premier, 1, 2025")
         << f + "5 : nombre attendu pour le jour de la date de départ, trouvé « premier ».";
@@ -1059,6 +1095,8 @@ void TstLecteurDonnees::fichiersDEssai_data() {
     // The encodings, layouts and extra entries are read from memory above; here a
     // real file through its path.
     QTest::newRow("windows-1252") << "windows-1252.dat" << QString();
+    QTest::newRow("utf-8 sans BOM") << "utf8-sans-bom.dat" << QString();
+    QTest::newRow("utf-16 LE avec BOM") << "utf16-le.dat" << QString();
     QTest::newRow("dix entrées")
         << "dix-entrees.dat"
         << "ligne 15 : le fichier se termine avant le nom de l'astre n° 11 ; il faut 4 valeurs "

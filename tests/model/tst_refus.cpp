@@ -12,6 +12,8 @@ private slots:
     void nombre_data();
     void nombre();
     void marqueursInertes();
+    void cheminLong_data();
+    void cheminLong();
 };
 
 void TstRefus::affichable_data() {
@@ -25,12 +27,16 @@ void TstRefus::affichable_data() {
                                  << "\uFFFD[2J";
     QTest::newRow("contrôles C1 et DEL") << "a\u0085b\u007f"
                                          << "a\uFFFDb\uFFFD";
+    // A tab is a blank to whoever reads the message.
     QTest::newRow("fin de ligne et tabulation") << "a\nb\tc\r"
-                                                << "a\uFFFDb\uFFFDc\uFFFD";
+                                                << "a\uFFFDb c\uFFFD";
     QTest::newRow("séparateur de ligne Unicode") << "a\u2028b"
                                                  << "a\uFFFDb";
     QTest::newRow("40 caractères gardés") << QString(40, u'x') << QString(40, u'x');
     QTest::newRow("41 coupés") << QString(41, u'x') << QString(40, u'x') + "…";
+    // U+1F30D takes two UTF-16 units, the 40th and the 41st: it is not cut in half.
+    QTest::newRow("caractère sur deux unités, non coupé")
+        << QString(39, u'x') + "\U0001F30Dy" << QString(39, u'x') + "…";
     QTest::newRow("balises gardées telles quelles") << "<b>x</b>"
                                                     << "<b>x</b>";
 }
@@ -89,6 +95,28 @@ void TstRefus::marqueursInertes() {
             .replace(QChar(0xA0), u' '),
         QStringLiteral(
             "Le fichier de données « /dir%2with%1pct/sidranes.dat » ne peut pas être lu : x."));
+}
+
+void TstRefus::cheminLong_data() {
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QString>("montre");
+
+    const QString dossier = "/home/" + QString(250, u'd');
+    QTest::newRow("200 caractères, entier")
+        << QString(187, u'd') + "/sidranes.dat" << QString(187, u'd') + "/sidranes.dat";
+    QTest::newRow("dossier très long, coupé au milieu")
+        << dossier + "/sidranes.dat"
+        << "/home/" + QString(94, u'd') + "…" + QString(87, u'd') + "/sidranes.dat";
+    QTest::newRow("nom de fichier long, gardé entier")
+        << dossier + "/" + QString(150, u'n')
+        << "/home/" + QString(43, u'd') + "…/" + QString(150, u'n');
+}
+
+void TstRefus::cheminLong() {
+    QFETCH(QString, chemin);
+    QFETCH(QString, montre);
+    QCOMPARE(QString(Refus::introuvable(chemin).message()).replace(QChar(0xA0), u' '),
+             QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(montre));
 }
 
 QTEST_APPLESS_MAIN(TstRefus)
