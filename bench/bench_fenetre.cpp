@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window left running on its own 20 ms clock for a number of seconds (first
 // argument, default 30), in one of three settings (--reglage):

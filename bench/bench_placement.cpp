@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the work the clock does, on the real window:
 //  - one placement pass (field 9, Moon and traces on), in ns;

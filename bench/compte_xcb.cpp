@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into a benchmark (LD_PRELOAD) to count what the program asks of the X
 // server: every request goes through one of libxcb's four send functions (which call

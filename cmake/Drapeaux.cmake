@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler and linker flags. A distribution's own flags (CXXFLAGS, LDFLAGS, which CMake
 # puts in CMAKE_CXX_FLAGS and CMAKE_EXE_LINKER_FLAGS) come first and win: ours are only

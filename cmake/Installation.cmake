@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installed like any desktop program, by the distributions' conventions: the program in
 # bin/, its data file in share/sidranes/ (where the program looks when none lies beside

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack on the installed tree before it builds the .deb: what Debian's policy
 # asks of a package and no other distribution wants. The manual and the release notes

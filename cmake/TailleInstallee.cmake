@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack once the .deb is built. CPack counts Installed-Size its own way (it
 # follows links and adds up bytes); this recounts the way dpkg-gencontrol does (each

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes, taken as the data file in any of the writings it may
 // have (Windows-1252, UTF-8 with or without a mark, UTF-16 with its mark, ended by a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of Sidranes into the directory given on the command line.
 // The output is committed, so the program's own build never runs this.

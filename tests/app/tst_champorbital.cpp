@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The view of each orbital field, without a window: scale, disc sizes, which discs
 // show, the Moon and its button, and the captions that name the field.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command panel's rules without a window: for each clock state and each button,
 // the switches that change and what the buttons, the timer and the read-out show.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What screen readers are told: the accessible events a toggle, a slider and the
 // running clock send, caught as the platform's bridge would receive them, and the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with the keyboard alone: Enter on buttons and links (whose mouse
 // click is checked beside), the focus mark on every focus stop, and the buttons

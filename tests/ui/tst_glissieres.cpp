@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two sliders driven with the mouse on their tracks, with the keys and through
 // their accessible value: the orbital field and the speed.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // At scale 2 the pictures are their double-density drawings shown at their usual
 // logical size, never the usual bitmaps enlarged.

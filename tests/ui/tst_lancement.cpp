@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable as a user starts it: the data file it reads, its command line,
 // and how it ends when it cannot start. It runs offscreen, where a refusal is said on

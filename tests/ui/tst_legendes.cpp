@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Captions never clipped: whatever font the machine gives, a caption that does not
 // fit its control is drawn smaller, and the control keeps its place and size.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window opened on screens smaller than its designed size (987 x 777 pixels of
 // client area): it must open inside the work area, never past its edges, and every

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the program: "Quitter Sidranes" and the close box both end it with
 // status 0, even with the clock running and traces drawn.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey: the real main window driven by thousands of random user actions (clicks
 // on every control, presses, drags and releases on both sliders with any button, the

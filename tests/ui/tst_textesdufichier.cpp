@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts from the data file are shown as written: never read as markup, in the window
 // or in the message that refuses a file.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window under the desktop's themes: a dark or high-contrast palette must not
 // reach the panel's texts, and a large desktop font must not cut the planets' names.
