@@ -83,31 +83,23 @@ void TestAnnonces::basculeDitSaLegende_data() {
     QTest::addColumn<QStringList>("attendu");
     using L = QStringList;
     // The Earth covers 2573 thousand km a day; the data file starts on 1 January 2025.
-    QTest::newRow("démarrer") << L{"CmdStart"}
-                              << L{"annonce Arrêter. Distance parcourue par Terre : 2573 x "
-                                   "1000 km/jour"};
+    const QString Demarre =
+        QStringLiteral("annonce Arrêter. Distance parcourue par Terre : 2573 x 1000 km/jour");
+    QTest::newRow("démarrer") << L{"CmdStart"} << L{Demarre};
     QTest::newRow("arrêter") << L{"CmdStart", "CmdStart"}
-                             << L{"annonce Arrêter. Distance parcourue par Terre : 2573 x "
-                                  "1000 km/jour",
-                                  "annonce Démarrer. Date : 01/01/2025"};
+                             << L{Demarre, "annonce Démarrer. Date : 01/01/2025"};
     QTest::newRow("trace") << L{"CmdStart", "CmdTrace", "CmdTrace"}
-                           << L{"annonce Arrêter. Distance parcourue par Terre : 2573 x "
-                                "1000 km/jour",
-                                "annonce Suspendre la trace des planètes",
+                           << L{Demarre, "annonce Suspendre la trace des planètes",
                                 "annonce Montrer la trace des planètes"};
     QTest::newRow("lune") << L{"CmdLune", "CmdLune"}
                           << L{"annonce Cacher la Lune", "annonce Montrer la Lune"};
     QTest::newRow("noms") << L{"CmdAffNom", "CmdAffNom"}
                           << L{"annonce Masquer noms planètes", "annonce Afficher noms planètes"};
     // Names asked for while running stop the clock: the new caption only.
-    QTest::newRow("noms en marche") << L{"CmdStart", "CmdAffNom"}
-                                    << L{"annonce Arrêter. Distance parcourue par Terre : 2573 "
-                                         "x 1000 km/jour",
-                                         "annonce Masquer noms planètes"};
+    QTest::newRow("noms en marche")
+        << L{"CmdStart", "CmdAffNom"} << L{Demarre, "annonce Masquer noms planètes"};
     QTest::newRow("effacer ne dit rien") << L{"CmdStart", "CmdTrace", "CmdCls"}
-                                         << L{"annonce Arrêter. Distance parcourue par Terre : "
-                                              "2573 x 1000 km/jour",
-                                              "annonce Suspendre la trace des planètes"};
+                                         << L{Demarre, "annonce Suspendre la trace des planètes"};
 }
 
 void TestAnnonces::basculeDitSaLegende() {
