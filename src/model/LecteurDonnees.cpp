@@ -397,7 +397,9 @@ QString Chemin::affiche() const {
         const uchar premier = uchar(reste.front());
         // The length that a UTF-8 sequence starting with this byte would have.
         const qsizetype n = premier < 0xC0 ? 1 : premier < 0xE0 ? 2 : premier < 0xF0 ? 3 : 4;
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        // Each character gets a fresh decoder, which would take a U+FEFF for a mark.
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                        QStringConverter::Flag::ConvertInitialBom);
         const QString caractere = utf8.decode(reste.first(std::min(n, reste.size())));
         if (premier >= 0x80 && (n == 1 || utf8.hasError() || n > reste.size())) {
             texte += QChar(premier); // Latin-1

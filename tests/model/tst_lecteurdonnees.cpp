@@ -154,6 +154,8 @@ class TstLecteurDonnees : public QObject {
 private slots:
     void chemin_data();
     void chemin();
+    void cheminAffiche_data();
+    void cheminAffiche();
     void decoupage_data();
     void decoupage();
     void nombre_data();
@@ -206,6 +208,24 @@ void TstLecteurDonnees::chemin() {
     QFETCH(QString, dossier);
     QFETCH(QString, attendu);
     QCOMPARE(LecteurDonnees::chemin(dossier), attendu);
+}
+
+// A path's bytes as a message shows them: every byte accounted for.
+void TstLecteurDonnees::cheminAffiche_data() {
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("UTF-8") << QByteArray("/home/zo\xc3\xa9") << QStringLiteral("/home/zoé");
+    QTest::newRow("Latin-1") << QByteArray("/prog-\xe9t\xe9") << QStringLiteral("/prog-été");
+    QTest::newRow("séquence coupée") << QByteArray("/a\xe2\x82") << QStringLiteral("/aâ\u0082");
+    // U+FEFF is a character of the name, not a mark to drop, wherever it stands.
+    QTest::newRow("U+FEFF en tête") << QByteArray("\xef\xbb\xbf/a") << QStringLiteral("\ufeff/a");
+    QTest::newRow("U+FEFF au milieu") << QByteArray("/a\xef\xbb\xbf") << QStringLiteral("/a\ufeff");
+}
+
+void TstLecteurDonnees::cheminAffiche() {
+    QFETCH(QByteArray, octets);
+    QFETCH(QString, attendu);
+    QCOMPARE(LecteurDonnees::Chemin::depuisOctets(octets).affiche(), attendu);
 }
 
 // The values the tokenizer cuts, joined with '|'; quoted values shown in <...>.
