@@ -4,7 +4,11 @@
 
 #include "Ecran.h"
 
+#include <QEvent>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 namespace BoiteRefus {
@@ -42,11 +46,57 @@ QString coupable(const QString& message) {
     return resultat;
 }
 
+// Qt gives a message box at most half the screen's width: on a small screen a long
+// message runs past the bottom, OK with it. Such a box takes the screen's whole width,
+// without its icon if need be, so that it fits below a title bar.
+class Boite : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    // Qt sizes the box again on each layout request: the fit must follow.
+    bool event(QEvent* event) override {
+        const bool traite = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+            tientDansLEcran();
+        }
+        return traite;
+    }
+
+private:
+    void tientDansLEcran() {
+        const QRect zone = screen()->availableGeometry();
+        if (height() + BarreDeTitre <= zone.height()) {
+            return;
+        }
+        const int largeur = zone.width() - 2 * Bord;
+        // Each step gives the text more room: the whole width, no icon, narrow margins.
+        for (int etape = 0; etape < 3; ++etape) {
+            if (etape == 1) {
+                setIcon(NoIcon);
+            } else if (etape == 2) {
+                layout()->setContentsMargins(Bord, Bord, Bord, Bord);
+                layout()->setSpacing(Bord);
+            }
+            layout()->activate();
+            const int hauteur = layout()->totalHeightForWidth(largeur);
+            setFixedSize(largeur, std::min(hauteur, zone.height() - BarreDeTitre));
+            if (hauteur + BarreDeTitre <= zone.height()) {
+                return;
+            }
+        }
+    }
+
+    // What a window manager commonly draws around a window.
+    static constexpr int BarreDeTitre = 30;
+    static constexpr int Bord = 4;
+};
+
 } // namespace
 
 std::unique_ptr<QMessageBox> cree(const QString& message) {
-    auto boite = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("Sidranes"),
-                                               coupable(message), QMessageBox::Ok);
+    auto boite = std::make_unique<Boite>(QMessageBox::Critical, QStringLiteral("Sidranes"),
+                                         coupable(message), QMessageBox::Ok);
     boite->setTextFormat(Qt::PlainText);
     boite->setObjectName(QStringLiteral("BoiteRefus"));
     return boite;

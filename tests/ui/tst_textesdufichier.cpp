@@ -22,6 +22,7 @@ class TestTextesDuFichier : public QObject {
 private slots:
     void nomsEnTexteBrut();
     void refusEnTexteBrut();
+    void refusSurPetitEcran_data();
     void refusSurPetitEcran();
 };
 
@@ -90,31 +91,39 @@ void TestTextesDuFichier::refusEnTexteBrut() {
     QVERIFY2(boite->width() < 700, qPrintable(QString::number(boite->width())));
 }
 
+void TestTextesDuFichier::refusSurPetitEcran_data() {
+    QTest::addColumn<QString>("message");
+    const QString dossier = "/home/" + QString(120, u'd') + "/" + QString(100, u'e');
+    QTest::newRow("dossier profond")
+        << Refus::aLaLigne(dossier + "/sidranes.dat", 10,
+                           QStringLiteral("le fichier se termine avant le nom de l'astre n° 6 ; "
+                                          "il faut 4 valeurs d'en-tête, la date de départ (jour, "
+                                          "mois, année) puis 11 astres de 7 valeurs chacun"))
+               .message();
+    // Short words only: Qt would give the box half the screen's width.
+    QTest::newRow("virgule décimale")
+        << Refus::virguleDecimale(QStringLiteral("/tmp/virgule.dat"), 7, QStringLiteral("87,969"))
+               .message();
+}
+
 void TestTextesDuFichier::refusSurPetitEcran() {
-    // A long message naming a deep folder: the whole box, OK included, fits a 320 x 240
-    // screen, and no unbroken run of the path is wider than the box.
+    // The whole box, OK included, fits a 320 x 240 screen with room for a title bar,
+    // and no unbroken run of the text is wider than the box.
+    QFETCH(QString, message);
     QScreen* petit = nullptr;
     for (QScreen* e : QGuiApplication::screens()) {
         petit = e->name() == QLatin1String("320x240") ? e : petit;
     }
     QVERIFY2(petit, "the offscreen screens come from tests/ecrans.json");
-    const QString dossier = "/home/" + QString(120, u'd') + "/" + QString(100, u'e');
-    const QString message =
-        Refus::aLaLigne(dossier + "/sidranes.dat", 10,
-                        QStringLiteral("le fichier se termine avant le nom de l'astre n° 6 ; il "
-                                       "faut 4 valeurs d'en-tête, la date de départ (jour, "
-                                       "mois, année) puis 11 astres de 7 valeurs chacun"))
-            .message();
     const auto boite = BoiteRefus::cree(message);
+    boite->setScreen(petit);
     boite->move(petit->availableGeometry().topLeft());
     boite->show();
     QVERIFY(QTest::qWaitForWindowExposed(boite.get()));
     const QRect zone = petit->availableGeometry();
-    QVERIFY2(boite->frameGeometry().width() <= zone.width() &&
-                 boite->frameGeometry().height() <= zone.height(),
-             qPrintable(QStringLiteral("%1 x %2")
-                            .arg(boite->frameGeometry().width())
-                            .arg(boite->frameGeometry().height())));
+    const QSize taille = boite->frameGeometry().size();
+    QVERIFY2(taille.width() <= zone.width() && taille.height() + 28 <= zone.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(taille.width()).arg(taille.height())));
     const QLabel* texte = boite->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     QVERIFY(texte);
     QVERIFY2(texte->minimumSizeHint().width() <= texte->width(),
