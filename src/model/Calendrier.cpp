@@ -122,10 +122,6 @@ QLocale localeDesDates(const QLocale& utilisateur) {
     return utilisateur;
 }
 
-QString texteCourt(const QDate& date, const QLocale& locale) {
-    return locale.toString(date, formatCourt(locale));
-}
-
 QString formatCourt(const QLocale& locale) {
     return elargitAnnee(locale.dateFormat(QLocale::ShortFormat));
 }

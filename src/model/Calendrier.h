@@ -30,8 +30,6 @@ QLocale localeDesDates(const QLocale& utilisateur = QLocale());
 
 // The locale's short date format, with a two-digit year widened to four digits:
 // the simulation spans thousands of years and "01/01/25" cannot tell 2025 from 9925.
-QString texteCourt(const QDate& date, const QLocale& locale = localeDesDates());
-// That format itself, for callers that show many dates.
 QString formatCourt(const QLocale& locale = localeDesDates());
 
 // A date format with every two-letter year field ("yy", not part of a longer run of y)

@@ -16,8 +16,8 @@ private slots:
     void ajouteJours();
     void elargitAnnee_data();
     void elargitAnnee();
-    void texteCourt_data();
-    void texteCourt();
+    void formatCourt_data();
+    void formatCourt();
     void localeDesDates_data();
     void localeDesDates();
 };
@@ -174,7 +174,7 @@ void TstCalendrier::elargitAnnee() {
     QCOMPARE(Calendrier::elargitAnnee(format), attendu);
 }
 
-void TstCalendrier::texteCourt_data() {
+void TstCalendrier::formatCourt_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("attendu");
@@ -191,11 +191,12 @@ void TstCalendrier::texteCourt_data() {
     QTest::newRow("C") << "C" << QDate(2025, 1, 1) << "1 Jan 2025";
 }
 
-void TstCalendrier::texteCourt() {
+void TstCalendrier::formatCourt() {
     QFETCH(QString, locale);
     QFETCH(QDate, date);
     QFETCH(QString, attendu);
-    QCOMPARE(Calendrier::texteCourt(date, QLocale(locale)), attendu);
+    const QLocale l(locale);
+    QCOMPARE(l.toString(date, Calendrier::formatCourt(l)), attendu);
 }
 
 void TstCalendrier::localeDesDates_data() {
