@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
@@ -81,6 +82,9 @@ private:
             layout()->activate();
             const int hauteur = layout()->totalHeightForWidth(largeur);
             setFixedSize(largeur, std::min(hauteur, zone.height() - BarreDeTitre));
+            // Qt centred the box at its former size: centred again, frame included.
+            windowHandle()->setFramePosition(
+                {zone.x(), zone.y() + (zone.height() - height() - BarreDeTitre) / 2});
             if (hauteur + BarreDeTitre <= zone.height()) {
                 return;
             }
