@@ -165,22 +165,33 @@ void TestCosmos::traceSurvitAuRedimensionnement() {
 }
 
 void TestCosmos::traceSurvitAUnBordTire() {
+    // Twelve rings, at 300 x 300 pixels.
+    const auto anneaux = [](Zone& z) {
+        z.c->setFillSolid(false);
+        for (int i = 0; i < 12; ++i) {
+            z.c->cercle(i * 150 - 800, i * 100 - 600, 40, QColor(0, 200, 255));
+        }
+    };
     Zone z;
     QVERIFY(z.prepare(300, 300, 1000));
-    Cosmos& c = *z.c;
-    c.setFillSolid(false);
-    for (int i = 0; i < 12; ++i) {
-        c.cercle(i * 150 - 800, i * 100 - 600, 40, QColor(0, 200, 255));
-    }
-    const QImage avant = c.traces();
-    // A window edge dragged in and back out: one resize per mouse move.
+    anneaux(z);
+    const QImage avant = z.c->traces();
+    // A window edge dragged in and part of the way back out: one resize per mouse move,
+    // each from the traces as drawn, as sharp as one resize straight to the end.
     for (int cote = 298; cote >= 200; cote -= 2) {
-        c.resize(cote, cote);
+        z.c->resize(cote, cote);
     }
-    for (int cote = 202; cote <= 300; cote += 2) {
-        c.resize(cote, cote);
+    for (int cote = 202; cote <= 250; cote += 2) {
+        z.c->resize(cote, cote);
     }
-    QCOMPARE(c.traces(), avant);
+    Zone direct;
+    QVERIFY(direct.prepare(300, 300, 1000));
+    anneaux(direct);
+    direct.c->resize(250, 250);
+    QCOMPARE(z.c->traces(), direct.c->traces());
+    // And all the way back: the traces as they were drawn.
+    z.c->resize(300, 300);
+    QCOMPARE(z.c->traces(), avant);
 }
 
 void TestCosmos::clsRendToutNoir() {
