@@ -15,8 +15,6 @@ private slots:
     void cleanup();
     void dateSelonLaLangue_data();
     void dateSelonLaLangue();
-    void etats_data();
-    void etats();
     void ticksAvancentJoursEtDate();
     void nouveauPasAuTickSuivant();
     void changementDeChampEnMarche();
@@ -68,48 +66,6 @@ void TestHorlogeFenetre::dateSelonLaLangue() {
     QCOMPARE(f->tablecom()->LbTemps->text(), lendemain);
     QTest::mouseClick(f->tablecom()->CmdDebut, Qt::LeftButton);
     QCOMPARE(f->tablecom()->LbTemps->text(), depart);
-}
-
-void TestHorlogeFenetre::etats_data() {
-    QTest::addColumn<QStringList>("clics");
-    QTest::addColumn<bool>("enMarche");
-    QTest::addColumn<bool>("debut");
-    QTest::addColumn<bool>("trace");
-    // Each state and transition is in tst_commandes; here, that the window applies them.
-    QTest::newRow("au depart") << QStringList() << false << false << false;
-    QTest::newRow("en marche") << QStringList{"CmdStart"} << true << true << true;
-    QTest::newRow("debut en pause")
-        << QStringList{"CmdStart", "CmdStart", "CmdDebut"} << false << false << false;
-}
-
-void TestHorlogeFenetre::etats() {
-    QFETCH(QStringList, clics);
-    QFETCH(bool, enMarche);
-    QFETCH(bool, debut);
-    QFETCH(bool, trace);
-    auto f = ouvre();
-    QVERIFY(f);
-    for (const QString& nom : clics) {
-        // A tick while running, so that a reset has something to undo.
-        if (f->etat().EnMarche) {
-            f->temps_Timer();
-        }
-        QTest::mouseClick(f->tablecom()->findChild<QPushButton*>(nom), Qt::LeftButton);
-    }
-    const Tablecom* t = f->tablecom();
-    QCOMPARE(f->etat().EnMarche, enMarche);
-    QCOMPARE(f->intervalleTemps(), enMarche ? 20 : 0);
-    QCOMPARE(t->CmdStart->text(),
-             enMarche ? QStringLiteral("Arrêter") : QStringLiteral("Démarrer"));
-    QCOMPARE(t->CmdDebut->isEnabled(), debut);
-    QCOMPARE(t->CmdTrace->isEnabled(), trace);
-    // The Earth covers 2 573 thousand km a day.
-    QCOMPARE(t->LbVit->text(), enMarche ? QStringLiteral("2573") : QStringLiteral("0"));
-    if (!debut) {
-        QCOMPARE(f->etat().Jours, 0);
-        QCOMPARE(t->LbTemps->text(), QStringLiteral("01/01/2025"));
-    }
-    verifieInvariant(*f);
 }
 
 void TestHorlogeFenetre::ticksAvancentJoursEtDate() {

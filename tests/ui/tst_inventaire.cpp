@@ -30,7 +30,6 @@ private slots:
     void curseurDuLienContact();
     void nomsAccessibles();
     void miseEnPageAuDemarrage();
-    void textesEtBoutonsAuDemarrage();
     void astresEtNomsAuDemarrage();
     void valeursAuDemarrage();
 };
@@ -314,24 +313,6 @@ void TestInventaire::miseEnPageAuDemarrage() {
     QVERIFY(qAbs(centreSoleil.y() - 388.5) < 0.01);
 }
 
-void TestInventaire::textesEtBoutonsAuDemarrage() {
-    auto f = ouvre();
-    QVERIFY(f);
-    const Tablecom* t = f->tablecom();
-    QCOMPARE(t->LbOrbite->text(), QStringLiteral("Champ orbital : Terre"));
-    QCOMPARE(t->LabCourse->text(), QStringLiteral("Distance parcourue par Terre"));
-    QCOMPARE(t->LbTemps->text(), QStringLiteral("01/01/2025"));
-    QCOMPARE(t->LbVit->text(), QStringLiteral("0"));
-    QCOMPARE(t->CmdStart->text(), QStringLiteral("Démarrer"));
-    QCOMPARE(t->CmdTrace->text(), QStringLiteral("Montrer la trace des planètes"));
-    QVERIFY(!t->CmdTrace->isEnabled());
-    QVERIFY(!t->CmdCls->isEnabled());
-    QVERIFY(!t->CmdDebut->isEnabled());
-    QVERIFY(t->CmdLune->isEnabled());
-    QVERIFY(t->CmdStart->isEnabled());
-    QCOMPARE(f->intervalleTemps(), 0);
-}
-
 void TestInventaire::astresEtNomsAuDemarrage() {
     auto f = ouvre();
     QVERIFY(f);
@@ -363,6 +344,8 @@ void TestInventaire::valeursAuDemarrage() {
     QCOMPARE(s.Echelle, EchellesLivrees[Terre]);
     QVERIFY(!s.EnMarche && !s.TraceOn && !s.LuneOn && !s.NomsOn);
     const Tablecom* t = f->tablecom();
+    QCOMPARE(t->LbOrbite->text(), QStringLiteral("Champ orbital : Terre"));
+    QCOMPARE(t->LabCourse->text(), QStringLiteral("Distance parcourue par Terre"));
     for (const ReglesGlissiere::Geometrie& g : {t->CO->geometrie(), t->Tp->geometrie()}) {
         QCOMPARE(g.XMin, 218);
         QCOMPARE(g.XMax, 2152);

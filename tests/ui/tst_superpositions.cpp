@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Traces, the Moon and the planets' names, switched from the command panel.
+// The command panel as the window applies it, then traces, the Moon and the planets'
+// names drawn.
 
 #include "AideFenetre.h"
 
@@ -12,17 +13,16 @@ class TestSuperpositions : public QObject {
     Q_OBJECT
 
 private slots:
+    void panneau_data();
+    void panneau();
     void tracesLaissentDesCerclesEffacesParCls();
     void clsPendantLaTrace();
     void luneParaitAussitotPresDeLaTerre_data();
     void luneParaitAussitotPresDeLaTerre();
     void luneGardeSaVisibiliteDansLesChampsProches();
-    void nomsALArret();
-    void nomsDemandesEnMarcheArretentLHorloge();
     void nomsPlacesPresDeLeurAstre_data();
     void nomsPlacesPresDeLeurAstre();
     void nomsApresChangementDeChamp();
-    void demarrerCacheLesNoms();
 };
 
 namespace {
@@ -57,7 +57,79 @@ QStringList nomsJusquA(const Sidrane& f, int champ) {
     return noms;
 }
 
+// The panel in one line: each button, + or - for enabled, and its caption; the names
+// shown; the timer; the speed and date read-outs.
+QString decritPanneau(const Sidrane& f) {
+    const Tablecom* t = f.tablecom();
+    QStringList l;
+    for (const QPushButton* b :
+         {t->CmdStart, t->CmdDebut, t->CmdTrace, t->CmdCls, t->CmdLune, t->CmdAffNom}) {
+        l << (b->isEnabled() ? u'+' : u'-') + b->text();
+    }
+    l << QStringLiteral("noms : ") + nomsVisibles(f).join(u' ');
+    l << QStringLiteral("temps %1, vitesse %2, date %3")
+             .arg(f.intervalleTemps())
+             .arg(t->LbVit->text(), t->LbTemps->text());
+    return l.join(QStringLiteral(" | "));
+}
+
 } // namespace
+
+void TestSuperpositions::panneau_data() {
+    QTest::addColumn<QStringList>("clics"); // buttons, and "tic" for a clock tick
+    QTest::addColumn<QString>("attendu");
+    const QString debut = "-Début | -Montrer la trace des planètes | -Effacer les traces | "
+                          "+Montrer la Lune | ";
+    const QString arret = "temps 0, vitesse 0, date 01/01/2025";
+    QTest::newRow("au départ") << QStringList()
+                               << "+Démarrer | " + debut + "+Afficher Noms planètes | noms :  | " +
+                                      arret;
+    QTest::newRow("en marche")
+        << QStringList{"CmdStart"}
+        << "+Arrêter | +Début | +Montrer la trace des planètes | -Effacer les traces | +Montrer "
+           "la Lune | +Afficher Noms planètes | noms :  | temps 20, vitesse 2573, date 01/01/2025";
+    QTest::newRow("arrêt puis début")
+        << QStringList{"CmdStart", "tic", "CmdStart", "CmdDebut"}
+        << "+Démarrer | " + debut + "+Afficher Noms planètes | noms :  | " + arret;
+    QTest::newRow("noms à l'arrêt")
+        << QStringList{"CmdAffNom"}
+        << "+Démarrer | " + debut + "+Masquer noms planètes | noms : Mercure Vénus Terre | " +
+               arret;
+    QTest::newRow("noms cachés") << QStringList{"CmdAffNom", "CmdAffNom"}
+                                 << "+Démarrer | " + debut +
+                                        "+Afficher noms planètes | noms :  | " + arret;
+    // Asked for while running, the names stop the clock but keep the traces button.
+    QTest::newRow("noms demandés en marche")
+        << QStringList{"CmdStart", "tic", "CmdAffNom"}
+        << "+Démarrer | +Début | +Montrer la trace des planètes | -Effacer les traces | +Montrer "
+           "la Lune | +Masquer noms planètes | noms : Mercure Vénus Terre | temps 0, vitesse 0, "
+           "date 02/01/2025";
+    QTest::newRow("démarrer cache les noms")
+        << QStringList{"CmdAffNom", "CmdStart"}
+        << "+Arrêter | +Début | +Montrer la trace des planètes | -Effacer les traces | +Montrer "
+           "la Lune | +Afficher noms planètes | noms :  | temps 20, vitesse 2573, date 01/01/2025";
+    QTest::newRow("trace")
+        << QStringList{"CmdStart", "CmdTrace"}
+        << "+Arrêter | +Début | +Suspendre la trace des planètes | +Effacer les traces | "
+           "+Montrer la Lune | +Afficher Noms planètes | noms :  | temps 20, vitesse 2573, date "
+           "01/01/2025";
+}
+
+void TestSuperpositions::panneau() {
+    QFETCH(QStringList, clics);
+    QFETCH(QString, attendu);
+    auto f = ouvre();
+    QVERIFY(f);
+    for (const QString& nom : clics) {
+        if (nom == QLatin1String("tic")) {
+            f->temps_Timer();
+        } else {
+            clic(f->tablecom()->findChild<QPushButton*>(nom));
+        }
+    }
+    QCOMPARE(decritPanneau(*f), attendu);
+    QCOMPARE(f->etat().DateDebut.daysTo(f->etat().DateCour), qint64(f->etat().Jours));
+}
 
 void TestSuperpositions::tracesLaissentDesCerclesEffacesParCls() {
     auto f = ouvre();
@@ -164,37 +236,6 @@ void TestSuperpositions::luneGardeSaVisibiliteDansLesChampsProches() {
     QVERIFY(f->cosmos()->forme(Lune).Visible);
 }
 
-void TestSuperpositions::nomsALArret() {
-    auto f = ouvre();
-    QVERIFY(f);
-    QPushButton* noms = f->tablecom()->CmdAffNom;
-    clic(noms);
-    QCOMPARE(noms->text(), Masquer);
-    QCOMPARE(nomsVisibles(*f), nomsJusquA(*f, 3));
-    clic(noms);
-    QCOMPARE(noms->text(), Afficher);
-    QVERIFY(nomsVisibles(*f).isEmpty());
-    QVERIFY(!f->etat().NomsOn);
-}
-
-void TestSuperpositions::nomsDemandesEnMarcheArretentLHorloge() {
-    auto f = ouvre();
-    QVERIFY(f);
-    const Tablecom* t = f->tablecom();
-    clic(t->CmdStart);
-    f->temps_Timer();
-    clic(t->CmdAffNom);
-    QVERIFY(!f->etat().EnMarche);
-    QCOMPARE(f->intervalleTemps(), 0);
-    QCOMPARE(t->CmdStart->text(), QStringLiteral("Démarrer"));
-    QCOMPARE(t->LbVit->text(), QStringLiteral("0"));
-    QCOMPARE(t->CmdAffNom->text(), Masquer);
-    QVERIFY(t->CmdTrace->isEnabled());
-    QVERIFY(t->CmdDebut->isEnabled());
-    QCOMPARE(nomsVisibles(*f), nomsJusquA(*f, 3));
-    QVERIFY(f->etat().NomsOn);
-}
-
 void TestSuperpositions::nomsPlacesPresDeLeurAstre_data() {
     QTest::addColumn<int>("champ");
     QTest::newRow("Terre") << 3;
@@ -237,16 +278,6 @@ void TestSuperpositions::nomsApresChangementDeChamp() {
     QCOMPARE(nomsVisibles(*f), nomsJusquA(*f, 5));
     const QPointF jupiter = f->cosmos()->rectanglePixels(5).center();
     QVERIFY(f->cosmos()->nom(5)->y() > jupiter.y());
-}
-
-void TestSuperpositions::demarrerCacheLesNoms() {
-    auto f = ouvre();
-    QVERIFY(f);
-    clic(f->tablecom()->CmdAffNom);
-    clic(f->tablecom()->CmdStart);
-    QVERIFY(nomsVisibles(*f).isEmpty());
-    QVERIFY(!f->etat().NomsOn);
-    QCOMPARE(f->tablecom()->CmdAffNom->text(), Afficher);
 }
 
 QTEST_MAIN(TestSuperpositions)
