@@ -86,13 +86,18 @@ QString simple(QString texte) {
     return texte.replace(QChar(0xA0), u' ');
 }
 
-QString messageDe(const QByteArray& octets) {
+// The message of the refusal that `lecture` ends in.
+template <typename Lecture> QString refus(Lecture&& lecture) {
     try {
-        litOctets(octets);
+        lecture();
     } catch (const ErreurDonnees& e) {
         return simple(e.message());
     }
     return QStringLiteral("(aucune erreur)");
+}
+
+QString messageDe(const QByteArray& octets) {
+    return refus([&] { litOctets(octets); });
 }
 
 // A device that produces the same bytes for ever, after an optional prefix.
@@ -712,13 +717,8 @@ void TstLecteurDonnees::fichierIntrouvable() {
     QTemporaryDir dossier;
     QVERIFY(dossier.isValid());
     const QString chemin = LecteurDonnees::chemin(dossier.path());
-    try {
-        LecteurDonnees::lit(chemin);
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(simple(e.message()),
-                 QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin));
-    }
+    QCOMPARE(refus([&] { LecteurDonnees::lit(chemin); }),
+             QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin));
 }
 
 void TstLecteurDonnees::pasUnFichier_data() {
@@ -783,12 +783,7 @@ void TstLecteurDonnees::pasUnFichier() {
     }
     QElapsedTimer chrono;
     chrono.start();
-    QString message;
-    try {
-        LecteurDonnees::lit(chemin);
-    } catch (const ErreurDonnees& e) {
-        message = simple(e.message());
-    }
+    const QString message = refus([&] { LecteurDonnees::lit(chemin); });
     const qint64 duree = chrono.elapsed();
     if (ecrivain >= 0) {
         ::close(ecrivain);
@@ -876,11 +871,7 @@ void TstLecteurDonnees::fichierIllisible() {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
             message = "root gardé";
         } else {
-            try {
-                LecteurDonnees::lit(chemin);
-            } catch (const ErreurDonnees& e) {
-                message = simple(e.message()).toUtf8();
-            }
+            message = refus([&] { LecteurDonnees::lit(chemin); }).toUtf8();
         }
         const bool ecrit = ::write(tube[1], message.constData(), size_t(message.size())) >= 0;
         ::_exit(ecrit ? 0 : 1);
@@ -900,28 +891,17 @@ void TstLecteurDonnees::fichierIllisible() {
 
 void TstLecteurDonnees::appareilFerme() {
     QBuffer tampon;
-    try {
-        LecteurDonnees::lit(tampon, NomAffiche);
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(simple(e.message()),
-                 QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut "
-                                "pas être lu : il n'est pas ouvert en lecture."));
-    }
+    QCOMPARE(refus([&] { LecteurDonnees::lit(tampon, NomAffiche); }),
+             QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être lu : il "
+                            "n'est pas ouvert en lecture."));
 }
 
 void TstLecteurDonnees::erreurDeLecture() {
     SourceDefaillante source(premieresLignes(8) + "\"Terre\", 9");
-    try {
-        LecteurDonnees::lit(source, NomAffiche);
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        // The value cut by the failure is not taken as complete.
-        QCOMPARE(simple(e.message()),
-                 QStringLiteral("Fichier de données « /x/sidranes.dat », ligne 9 : "
-                                "erreur de lecture avant le diamètre de l'astre n° 4 "
-                                "(Terre)."));
-    }
+    // The value cut by the failure is not taken as complete.
+    QCOMPARE(refus([&] { LecteurDonnees::lit(source, NomAffiche); }),
+             QStringLiteral("Fichier de données « /x/sidranes.dat », ligne 9 : erreur de lecture "
+                            "avant le diamètre de l'astre n° 4 (Terre)."));
 }
 
 void TstLecteurDonnees::fichierBinaire() {
@@ -940,12 +920,8 @@ void TstLecteurDonnees::fichierBinaire() {
     QVERIFY(moiMeme.open(QIODevice::ReadOnly));
     QElapsedTimer chrono;
     chrono.start();
-    try {
-        LecteurDonnees::lit(moiMeme, moiMeme.fileName());
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        QVERIFY2(e.message().contains(moiMeme.fileName()), qPrintable(e.message()));
-    }
+    message = refus([&] { LecteurDonnees::lit(moiMeme, moiMeme.fileName()); });
+    QVERIFY2(message.contains(moiMeme.fileName()), qPrintable(message));
     QVERIFY(chrono.elapsed() < 2000);
 }
 
@@ -975,16 +951,11 @@ void TstLecteurDonnees::grosFichierCreux() {
     f.close();
     QElapsedTimer chrono;
     chrono.start();
-    try {
-        LecteurDonnees::lit(chemin);
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(simple(e.message()),
-                 QStringLiteral(
-                     "Fichier de données « %1 », ligne 1 : valeur trop longue pour la 1re des 4 "
-                     "valeurs d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.")
-                     .arg(chemin));
-    }
+    QCOMPARE(
+        refus([&] { LecteurDonnees::lit(chemin); }),
+        QStringLiteral("Fichier de données « %1 », ligne 1 : valeur trop longue pour la 1re des 4 "
+                       "valeurs d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.")
+            .arg(chemin));
     QVERIFY(chrono.elapsed() < 2000);
 }
 
@@ -1001,17 +972,11 @@ void TstLecteurDonnees::grosFichierDeFinsDeLigne() {
     f.close();
     QElapsedTimer chrono;
     chrono.start();
-    try {
-        LecteurDonnees::lit(chemin);
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(
-            simple(e.message()),
-            QStringLiteral("Fichier de données « %1 », ligne 16777217 : 16 777 216 octets lus sans "
-                           "trouver la 1re des 4 valeurs d'en-tête ; ce n'est pas un fichier de "
-                           "données de Sidranes.")
-                .arg(chemin));
-    }
+    QCOMPARE(refus([&] { LecteurDonnees::lit(chemin); }),
+             QStringLiteral(
+                 "Fichier de données « %1 », ligne 16777217 : 16 777 216 octets lus sans trouver "
+                 "la 1re des 4 valeurs d'en-tête ; ce n'est pas un fichier de données de Sidranes.")
+                 .arg(chemin));
     QVERIFY(chrono.elapsed() < 2000);
 }
 
