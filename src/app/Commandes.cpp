@@ -25,6 +25,12 @@ void arrete(Effet& e) {
     e.vitesse = Legendes::VitesseArretee;
 }
 
+// Every stop but the names': the traces button acts only while the clock runs.
+void arreteSansTrace(Effet& e) {
+    arrete(e);
+    e.traceActif = false;
+}
+
 // Names belong to the stopped clock: starting hides them.
 void demarre(const Systeme& s, Effet& e) {
     e.EnMarche = true;
@@ -65,19 +71,16 @@ Effet apres(const Systeme& s, Evenement evenement) {
         break;
     case Evenement::Start:
         if (s.EnMarche) {
-            arrete(e);
-            e.traceActif = false;
+            arreteSansTrace(e);
         } else {
             demarre(s, e);
         }
         break;
     case Evenement::FinDuCalendrier:
-        arrete(e);
-        e.traceActif = false;
+        arreteSansTrace(e);
         break;
     case Evenement::Debut:
-        arrete(e);
-        e.traceActif = false;
+        arreteSansTrace(e);
         e.debutActif = false;
         break;
     case Evenement::Trace:

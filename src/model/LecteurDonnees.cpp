@@ -367,14 +367,7 @@ void ouvre(QFile& fichier, const QString& chemin) {
 } // namespace
 
 QString chemin(const QString& dossierProgramme) {
-    QString nomFichier = QString::fromLatin1(NomFichier);
-    if (dossierProgramme.isEmpty()) {
-        return nomFichier;
-    }
-    if (dossierProgramme.endsWith(u'/')) {
-        return dossierProgramme + nomFichier;
-    }
-    return dossierProgramme + u'/' + nomFichier;
+    return chemin(Chemin(dossierProgramme).octets()).affiche();
 }
 
 #ifdef Q_OS_UNIX

@@ -97,9 +97,10 @@ bool optionsQt(const QStringList& liste) {
 } // namespace
 
 void repondSansEcran(int argc, char** argv) {
+    const QStringList liste = arguments(argc, argv);
     QCommandLineParser analyseur;
     prepare(analyseur);
-    (void)analyseur.parse(arguments(argc, argv)); // the rest waits for the toolkit
+    (void)analyseur.parse(liste); // the rest waits for the toolkit
     if (analyseur.isSet(Aide)) {
         std::fputs(TexteAide, stdout);
         std::exit(0);
@@ -109,8 +110,8 @@ void repondSansEcran(int argc, char** argv) {
         std::exit(0);
     }
     // Without Qt's options, a wrong command line is told before any display is needed.
-    if (!optionsQt(arguments(argc, argv))) {
-        (void)fichiers(arguments(argc, argv));
+    if (!optionsQt(liste)) {
+        (void)fichiers(liste);
     }
 }
 
