@@ -10,8 +10,11 @@ namespace {
 constexpr int DernierSoleilEntier = 4;
 
 // Height and offsets follow the width as the shape holds it.
-TailleDisque taille(float w) {
-    return TailleDisque{w, w, -w / 2, w / 2};
+void dimensionne(Systeme& s, int i, float largeur) {
+    s.ShSidrane[i].Width = largeur;
+    s.ShSidrane[i].Height = largeur;
+    s.astres[i].DecalX = -largeur / 2;
+    s.astres[i].DecalY = largeur / 2;
 }
 
 } // namespace
@@ -29,34 +32,21 @@ float largeurDisque(float diametre, float echelle, int32_t largeurCosmos) {
     return static_cast<float>(double(diametre) * largeurEchelle / largeurCosmos);
 }
 
-Vue vue(const Systeme& s, int champ) {
-    Vue v;
-    v.Echelle = echelle(s.astres, champ);
-    v.coinHautGauche = QPointF(-v.Echelle, v.Echelle);
-    v.coinBasDroit = QPointF(v.Echelle, -v.Echelle);
+void FixeEchelle(Systeme& s, int champ) {
+    s.Echelle = echelle(s.astres, champ);
     for (int i = 0; i < NbAstres; ++i) {
-        v.tailles[i] = taille(largeurDisque(s.astres[i].Diametre, v.Echelle, s.LargeurCosmos));
-    }
-    if (champ > DernierSoleilEntier) {
-        v.soleilReduit = taille(v.tailles[Soleil].Width / 4);
+        dimensionne(s, i, largeurDisque(s.astres[i].Diametre, s.Echelle, s.LargeurCosmos));
     }
     for (int i = 0; i <= DernierePlanete; ++i) {
-        v.visibles[i] = i <= champ;
+        s.ShSidrane[i].Visible = i <= champ;
     }
     // The Moon turns around the Earth: it can be shown once the Earth is in view.
-    v.lunePossible = champ > 2;
-    if (v.lunePossible) {
-        v.luneVisible = s.LuneOn;
+    if (champ > 2) {
+        s.ShSidrane[Lune].Visible = s.LuneOn;
     }
-    if (s.EnMarche) {
-        v.vitesse = QString::number(s.astres[champ].VitesseKm);
+    if (champ > DernierSoleilEntier) {
+        dimensionne(s, Soleil, s.ShSidrane[Soleil].Width / 4);
     }
-    v.course = QStringLiteral("Distance parcourue par ") + s.astres[champ].Nom;
-    return v;
-}
-
-QString legendeOrbite(const Astres& astres, int champ) {
-    return QStringLiteral("Champ orbital : ") + astres[champ].Nom;
 }
 
 } // namespace ChampOrbital

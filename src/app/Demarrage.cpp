@@ -7,14 +7,13 @@
 #include "ChampOrbital.h"
 #include "Orbite.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Demarrage {
 
 namespace {
-
-constexpr std::array<int32_t, Systeme::NbVitesses> Vitesses{1,  2,  3,  4,  6,  8,
-                                                            10, 15, 20, 40, 60, 100};
 
 [[noreturn]] void refuse(const Provenance& p, const Systeme& s, int i, Rubrique r,
                          const QString& permis) {
@@ -119,7 +118,7 @@ void verifieRayons(const Systeme& s, const Provenance& p) {
 // The angle grows with the day count and is never reduced: it must stay finite
 // up to the last day the calendar can reach.
 void verifieAngles(const Systeme& s, const Provenance& p) {
-    const double joursMax = double(s.DateDebut.daysTo(Calendrier::dernierJour()));
+    const double joursMax = s.JoursMax;
     for (int i = 1; i < NbAstres; ++i) {
         const Astre& a = s.astres[i];
         if (!fini(std::fabs(double(a.VitesseAng)) * joursMax + std::fabs(double(a.AngleInitial)))) {
@@ -131,21 +130,34 @@ void verifieAngles(const Systeme& s, const Provenance& p) {
     }
 }
 
+// Back in time, a file that passed the check above may still turn some body so fast
+// that its angle overflows before the calendar's first day: the clock stops sooner.
+int32_t joursMin(const Systeme& s) {
+    double jours = s.DateDebut.daysTo(Calendrier::premierJour());
+    for (int i = 1; i < NbAstres; ++i) {
+        const Astre& a = s.astres[i];
+        const double v = std::fabs(double(a.VitesseAng));
+        if (v > 0) {
+            // A hair below the largest float, so that rounding the angle never reaches it.
+            const double reste = 0.999 * std::numeric_limits<float>::max() - std::fabs(a.AngleInitial);
+            jours = std::max(jours, std::ceil(-reste / v));
+        }
+    }
+    return static_cast<int32_t>(std::min(jours, 0.0));
+}
+
 } // namespace
 
 void InitSysteme(Systeme& s, double largeurCosmos, const Provenance& p) {
-    s.Intervalle = 20;
-    s.Champ = 3;
-    s.IndVitesse = 1;
     s.DegRad = Orbite::degRad();
     calculeDivNoms(s.astres);
-    std::copy(Vitesses.begin(), Vitesses.end(), s.TabVitesse.begin() + 1);
-    s.Pas = s.TabVitesse[s.IndVitesse];
     s.LargeurCosmos = static_cast<int32_t>(arrondiPair(largeurCosmos));
+    s.JoursMax = static_cast<int32_t>(s.DateDebut.daysTo(Calendrier::dernierJour()));
     calculeVitesses(s, p);
     verifieDiametres(s, p);
     verifieRayons(s, p);
     verifieAngles(s, p);
+    s.JoursMin = joursMin(s);
 }
 
 } // namespace Demarrage

@@ -13,7 +13,7 @@
 namespace Demarrage {
 
 // `largeurCosmos`: the drawing area's width as designed, the reference of disc sizes,
-// kept rounded to a whole unit.
+// kept rounded to a whole unit. Also sets how far back and forth the clock can go.
 void InitSysteme(Systeme& s, double largeurCosmos, const Provenance& p);
 
 } // namespace Demarrage

@@ -3,7 +3,6 @@
 #include "Placement.h"
 
 #include "Orbite.h"
-#include "SurfaceAstres.h"
 
 #include <cmath>
 
@@ -18,57 +17,61 @@ void calculeAstre(Astre& a, int32_t jour, float degRad, Orbite::Position centre 
     a.PosY = p.y;
 }
 
-void placeLune(Systeme& s, SurfaceAstres& surface, int32_t jour) {
+void deplace(FormeAstre& forme, float gauche, float haut) {
+    forme.Left = gauche;
+    forme.Top = haut;
+}
+
+void placeLune(Systeme& s, int32_t jour, std::vector<Cercle>& traces) {
     Astre& lune = s.astres[Lune];
     const Astre& terre = s.astres[Terre];
     // Around the Earth's stored position, whether or not this pass computed it.
     calculeAstre(lune, jour, s.DegRad, {terre.PosX, terre.PosY});
     // The Moon's shape hangs from its top-left corner, not from its centre.
-    surface.deplaceForme(Lune, lune.PosX, lune.PosY);
+    deplace(s.ShSidrane[Lune], lune.PosX, lune.PosY);
     if (s.TraceOn) {
-        surface.cercle(lune.PosX, lune.PosY, std::fabs(lune.DecalX), lune.Couleur);
+        traces.push_back({lune.PosX, lune.PosY, std::fabs(lune.DecalX), lune.Couleur});
     }
 }
 
-void montreNom(const Systeme& s, SurfaceAstres& surface, int i, float divX, float divY) {
+void montreNom(Systeme& s, int i, float divX, float divY) {
     const Astre& a = s.astres[i];
-    surface.montreNom(i, true);
-    surface.deplaceNom(i, a.PosX + s.Echelle / divX, a.PosY + s.Echelle / divY);
+    s.LbNom[i] = {a.PosX + s.Echelle / divX, a.PosY + s.Echelle / divY, true};
 }
 
 } // namespace
 
-void PlaceAstres(Systeme& s, SurfaceAstres& surface, int32_t jour) {
+void PlaceAstres(Systeme& s, int32_t jour, std::vector<Cercle>& traces) {
     const int n = s.Champ;
     for (int i = 1; i <= n; ++i) {
         Astre& a = s.astres[i];
         calculeAstre(a, jour, s.DegRad);
-        surface.deplaceForme(i, a.DecalX + a.PosX, a.DecalY + a.PosY);
+        deplace(s.ShSidrane[i], a.DecalX + a.PosX, a.DecalY + a.PosY);
         if (s.TraceOn) {
-            surface.cercle(a.PosX, a.PosY, std::fabs(a.DecalX) / 2, a.Couleur);
+            traces.push_back({a.PosX, a.PosY, std::fabs(a.DecalX) / 2, a.Couleur});
         }
     }
     if (s.LuneOn) {
-        placeLune(s, surface, jour);
+        placeLune(s, jour, traces);
     }
 }
 
-void RemiseAZero(Systeme& s, SurfaceAstres& surface) {
-    s.Jours = 0;
+void RemiseAZero(Systeme& s, std::vector<Cercle>& traces) {
+    s.Jours = s.JoursDepart;
     const Astre& soleil = s.astres[Soleil];
-    surface.deplaceForme(Soleil, soleil.DecalX, soleil.DecalY);
-    PlaceAstres(s, surface, s.Jours);
+    deplace(s.ShSidrane[Soleil], soleil.DecalX, soleil.DecalY);
+    PlaceAstres(s, s.Jours, traces);
     if (s.NomsOn) {
         // The reset has always put every label above and to the right of its body.
         for (int i = 1; i <= s.Champ; ++i) {
-            montreNom(s, surface, i, 50, 100);
+            montreNom(s, i, 50, 100);
         }
     }
 }
 
-void MontreNoms(const Systeme& s, SurfaceAstres& surface) {
+void MontreNoms(Systeme& s) {
     for (int i = 1; i <= s.Champ; ++i) {
-        montreNom(s, surface, i, s.astres[i].DivNomX, s.astres[i].DivNomY);
+        montreNom(s, i, s.astres[i].DivNomX, s.astres[i].DivNomY);
     }
 }
 

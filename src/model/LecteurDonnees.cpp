@@ -7,6 +7,7 @@
 #include "LecteurSequentiel.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -433,6 +434,19 @@ Chemin cheminAuProgramme() {
     }
 #endif
     return chemin(QCoreApplication::applicationDirPath());
+}
+
+// The file beside the executable comes first, as in the build folder. An installed
+// program keeps it in its data folder, which the message names when the file is missing.
+Chemin cheminParDefaut() {
+    const Chemin aCote = cheminAuProgramme();
+    const QString installe =
+        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral(SIDRANES_DONNEES_INSTALLEES)));
+    if (aCote.existe() || !QFileInfo::exists(installe)) {
+        return aCote;
+    }
+    return Chemin(installe);
 }
 
 ErreurDonnees refusOuverture(const QString& chemin, int erreur) {

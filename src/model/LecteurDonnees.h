@@ -47,6 +47,9 @@ Chemin chemin(const QByteArray& dossierProgramme);
 
 // The data file beside the executable, whatever bytes its folder's name holds.
 Chemin cheminAuProgramme();
+// The file read when none is named: the one beside the executable, or else the one
+// of the installed data folder when it exists.
+Chemin cheminParDefaut();
 
 // Reads the data file at `chemin`: a regular file, or a link to one; anything else is
 // refused without waiting on it. Throws ErreurDonnees.

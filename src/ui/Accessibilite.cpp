@@ -10,25 +10,12 @@
 #include "Cosmos.h"
 #include "Glissiere.h"
 #include "LabelCliquable.h"
-#include "PisteGlissiere.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 
 namespace {
-
-// A slider's groove and knob pictures are its look, not objects of their own: a
-// screen reader that reviews the panel would otherwise say "image" four times.
-class Decor : public QAccessibleWidget {
-public:
-    explicit Decor(QWidget* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.invisible = true;
-        return s;
-    }
-};
 
 constexpr const char* ProprieteALaDemande = "sidranes-lu-a-la-demande";
 
@@ -46,8 +33,8 @@ public:
 };
 
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
-    if (classe == QLatin1String("PisteGlissiere")) {
-        return new AccesGlissiere(static_cast<PisteGlissiere*>(objet));
+    if (classe == QLatin1String("Glissiere")) {
+        return new AccesGlissiere(static_cast<Glissiere*>(objet));
     }
     if (classe == QLatin1String("LabelCliquable")) {
         return new AccesLien(static_cast<LabelCliquable*>(objet));
@@ -60,9 +47,6 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     }
     if (objet->property(ProprieteALaDemande).toBool()) {
         return new ALaDemande(static_cast<QLabel*>(objet));
-    }
-    if (objet->property(Glissiere::ProprieteDecor).toBool()) {
-        return new Decor(static_cast<QWidget*>(objet));
     }
     // A plain top-level widget is a "filler" to screen readers: the main window is a
     // frame, named by its title.

@@ -8,11 +8,13 @@
 
 namespace Contact {
 
-void ouvre() {
-    if (!QDesktopServices::openUrl(QUrl(Adresse))) {
-        qWarning().noquote()
-            << QStringLiteral("Sidranes : impossible d'ouvrir le navigateur sur %1").arg(Adresse);
+bool ouvre() {
+    if (QDesktopServices::openUrl(QUrl(Adresse))) {
+        return true;
     }
+    qWarning().noquote()
+        << QStringLiteral("Sidranes : impossible d'ouvrir le navigateur sur %1").arg(Adresse);
+    return false;
 }
 
 } // namespace Contact

@@ -10,7 +10,7 @@ namespace Contact {
 inline const QString Adresse = QStringLiteral("https://sidranes.org/");
 
 // Hands the address to the desktop's browser without waiting for it. When no
-// browser can be started, says so on stderr and carries on.
-void ouvre();
+// browser can be started, says so on stderr, carries on and returns false.
+bool ouvre();
 
 } // namespace Contact

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LigneDeCommande.h"
 
-#include "Sidrane.h"
+#include "LecteurDonnees.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -119,7 +119,7 @@ LecteurDonnees::Chemin cheminDonnees(int argc, char** argv) {
     const QStringList liste = arguments(argc, argv);
     const QStringList noms = fichiers(liste);
     if (noms.isEmpty()) {
-        return Sidrane::cheminParDefaut();
+        return LecteurDonnees::cheminParDefaut();
     }
     // The name as the system gave it: its bytes need not be UTF-8.
     const qsizetype i = liste.indexOf(noms.first(), 1);

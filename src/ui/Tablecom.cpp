@@ -9,7 +9,6 @@
 #include "LabelCliquable.h"
 #include "Legendes.h"
 #include "MarqueFocus.h"
-#include "PisteGlissiere.h"
 #include "Polices.h"
 #include "Ressources.h"
 #include "Twips.h"
@@ -91,7 +90,7 @@ Tablecom::Tablecom(QWidget* parent) : QWidget(parent) {
     LabDate->setBuddy(LbTemps);
     LabCourse->setBuddy(LbVit);
     Labkm->setBuddy(LbVit);
-    LbOrbite->setBuddy(CO->piste());
+    LbOrbite->setBuddy(CO);
 }
 
 void Tablecom::suitLegendes() {
@@ -134,21 +133,17 @@ QLabel* Tablecom::afficheur(const char* nom, const QString& texte, const QRect& 
 
 void Tablecom::creeGlissieres() {
     const QPixmap fond = imageRessource(QStringLiteral(":/fond-glissiere.png"));
-    const QPixmap orange = imageRessource(QStringLiteral(":/boule-orange.png"));
-    const QPixmap verte = imageRessource(QStringLiteral(":/boule-verte.png"));
-    CO = new Glissiere(
-        this,
-        {QStringLiteral("ImCoControl"), QStringLiteral("ImBouleCO"), QStringLiteral("ImFondSlCO")},
-        {orange, fond}, {{240, 4240, 2370, 495}, {360, 4390, 285, 300}, {240, 4240, 2370, 570}});
-    CO->piste()->setAccessibleName(QStringLiteral("Champ orbital"));
-    CO->fond()->setToolTip(RegleLaVitesse);
-    Tp = new Glissiere(
-        this,
-        {QStringLiteral("ImTpControl"), QStringLiteral("ImBouleTp"), QStringLiteral("ImFondSlTp")},
-        {verte, fond}, {{240, 5880, 2370, 495}, {360, 6030, 285, 300}, {240, 5880, 2370, 570}});
-    Tp->piste()->setAccessibleName(QStringLiteral("Vitesse"));
-    Tp->piste()->setToolTip(RegleLaVitesse);
-    Tp->bouton()->setToolTip(RegleLaVitesse);
+    CO = new Glissiere(this, imageRessource(QStringLiteral(":/boule-orange.png")), fond,
+                       {{240, 4240, 2370, 495}, {360, 4390, 285, 300}, {240, 4240}});
+    CO->setObjectName(QStringLiteral("ImCoControl"));
+    CO->setAccessibleName(QStringLiteral("Champ orbital"));
+    // The field slider's background says it too, where its track leaves it bare.
+    CO->setBulles(QString(), RegleLaVitesse);
+    Tp = new Glissiere(this, imageRessource(QStringLiteral(":/boule-verte.png")), fond,
+                       {{240, 5880, 2370, 495}, {360, 6030, 285, 300}, {240, 5880}});
+    Tp->setObjectName(QStringLiteral("ImTpControl"));
+    Tp->setAccessibleName(QStringLiteral("Vitesse"));
+    Tp->setBulles(RegleLaVitesse, QString());
 }
 
 void Tablecom::creeLiens() {

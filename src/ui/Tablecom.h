@@ -36,10 +36,10 @@ public:
     QPushButton* CmdLune;
     QPushButton* CmdAffNom;
     QLabel* LbOrbite;
-    Glissiere* CO; // orbital field slider: ImCoControl, ImBouleCO, ImFondSlCO
+    Glissiere* CO; // orbital field slider: ImCoControl over ImBouleCO and ImFondSlCO
     QLabel* LabDate;
     QLabel* LbTemps;
-    Glissiere* Tp; // speed slider: ImTpControl, ImBouleTp, ImFondSlTp
+    Glissiere* Tp; // speed slider: ImTpControl over ImBouleTp and ImFondSlTp
     QLabel* LabCourse;
     QLabel* LbVit;
     QLabel* Labkm;

@@ -21,12 +21,12 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     Polices::charge();
     SurveillanceEcran surveillance;
-    Sidrane fenetre(chemin);
-    try {
-        fenetre.Form_Load();
-    } catch (const ErreurDonnees& erreur) {
-        BoiteRefus::montre(erreur.message());
+    Planetaire::Ouverture ouverture = Planetaire::ouvre({chemin, {}});
+    if (const auto* refus = std::get_if<ErreurDonnees>(&ouverture)) {
+        BoiteRefus::montre(refus->message());
         return 1;
     }
+    Sidrane fenetre(std::get<Planetaire>(std::move(ouverture)));
+    fenetre.Form_Load();
     return QApplication::exec();
 }

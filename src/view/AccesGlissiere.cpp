@@ -3,13 +3,12 @@
 #include "AccesGlissiere.h"
 
 #include "Glissiere.h"
-#include "PisteGlissiere.h"
 
-AccesGlissiere::AccesGlissiere(PisteGlissiere* piste)
-    : QAccessibleWidget(piste, QAccessible::Slider) {}
+AccesGlissiere::AccesGlissiere(Glissiere* glissiere)
+    : QAccessibleWidget(glissiere, QAccessible::Slider) {}
 
 Glissiere* AccesGlissiere::glissiere() const {
-    return Glissiere::de(widget());
+    return static_cast<Glissiere*>(widget());
 }
 
 void* AccesGlissiere::interface_cast(QAccessible::InterfaceType type) {
@@ -24,7 +23,7 @@ void* AccesGlissiere::interface_cast(QAccessible::InterfaceType type) {
 
 QString AccesGlissiere::text(QAccessible::Text t) const {
     if (t == QAccessible::Value || t == QAccessible::Description) {
-        return glissiere()->texteCran();
+        return glissiere()->texteValeur();
     }
     return QAccessibleWidget::text(t);
 }
@@ -52,11 +51,11 @@ QVariant AccesGlissiere::minimumStepSize() const {
 // The notch's text, read only, with neither selection nor cursor.
 
 QString AccesGlissiere::text(int debut, int fin) const {
-    return glissiere()->texteCran().mid(debut, fin - debut);
+    return glissiere()->texteValeur().mid(debut, fin - debut);
 }
 
 int AccesGlissiere::characterCount() const {
-    return static_cast<int>(glissiere()->texteCran().size());
+    return static_cast<int>(glissiere()->texteValeur().size());
 }
 
 void AccesGlissiere::selection(int, int* debut, int* fin) const {

@@ -5,7 +5,6 @@
 #include <QAccessibleWidget>
 
 class Glissiere;
-class PisteGlissiere;
 
 // What a screen reader sees of a slider: a slider whose value is the notch the knob
 // stands in, spoken as the notch's text ("15 jours par pas"). Setting the value acts as
@@ -16,7 +15,7 @@ class AccesGlissiere : public QAccessibleWidget,
                        public QAccessibleValueInterface,
                        public QAccessibleTextInterface {
 public:
-    explicit AccesGlissiere(PisteGlissiere* piste);
+    explicit AccesGlissiere(Glissiere* glissiere);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;

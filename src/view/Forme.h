@@ -2,23 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Systeme.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRectF>
 
 class QPainter;
 
-// A body's disc on the drawing area. Its rectangle is kept in the area's user units
-// as single-precision values, so the width it reports back after an assignment is
-// the assigned width rounded to single precision: a disc keeps its size in km when
-// the area changes size, and stays a fixed fraction of the area whatever the field.
-class Forme {
+// A body's disc on the drawing area: its place and size in the area's user units (km),
+// as the orrery sets them, and its colours. A disc keeps its size in km when the area
+// changes size.
+class Forme : public FormeAstre {
 public:
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-    bool Visible = true;
     QColor BorderColor;
     QColor FillColor;
 

@@ -3,74 +3,67 @@
 #include "Glissiere.h"
 
 #include "Annonce.h"
-#include "PisteGlissiere.h"
+#include "MarqueFocus.h"
 #include "Twips.h"
 
 #include <QAccessible>
+#include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPixmap>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
-Glissiere::Glissiere(QWidget* panneau, const Noms& noms, const Images& images, const Geometrie& g)
-    : QObject(panneau), ImControl(new PisteGlissiere(panneau)), ImBoule(new QLabel(panneau)),
-      ImFondSl(new QLabel(panneau)), geoPiste(g.piste), geoBouton(g.bouton), geoFond(g.fond) {
-    ImControl->setObjectName(noms.piste);
-    ImBoule->setObjectName(noms.bouton);
-    ImFondSl->setObjectName(noms.fond);
-
-    ImBoule->setProperty(ProprieteDecor, true);
-    ImFondSl->setProperty(ProprieteDecor, true);
-    ImFondSl->setPixmap(images.fond);
+Glissiere::Glissiere(QWidget* panneau, const QPixmap& bouton, const QPixmap& fond,
+                     const Geometrie& g)
+    : QWidget(panneau), imageBouton(bouton), imageFond(fond), geoPiste(g.piste),
+      geoBouton(g.bouton), coinFond(g.fond) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Reached with Tab only: a press of the mouse moves the knob and leaves the focus alone.
+    setFocusPolicy(Qt::TabFocus);
     // Logical pixels: a double-density picture covers the same place.
-    const QSizeF naturelle = images.fond.deviceIndependentSize();
-    geoFond.setSize(
-        QSizeF(Twips::depuisPixels(naturelle.width()), Twips::depuisPixels(naturelle.height())));
-    ImFondSl->setGeometry(Twips::rectPixels(geoFond));
-    ImBoule->setPixmap(images.bouton);
-    ImBoule->setScaledContents(true);
-    ImBoule->setGeometry(Twips::rectPixels(geoBouton));
-    ImControl->setGeometry(Twips::rectPixels(geoPiste));
-
-    // Front to back: track, knob, background.
-    ImFondSl->lower();
-    ImBoule->raise();
-    ImControl->raise();
-    ImControl->installEventFilter(this);
+    const QSizeF naturelle = fond.deviceIndependentSize();
+    setGeometry(Twips::rectPixels(coinFond.x(), coinFond.y(), Twips::depuisPixels(naturelle.width()),
+                                  Twips::depuisPixels(naturelle.height())));
 }
 
-Glissiere* Glissiere::de(const QWidget* piste) {
-    const QObject* panneau = piste->parent();
-    for (Glissiere* g : panneau->findChildren<Glissiere*>(Qt::FindDirectChildrenOnly)) {
-        if (g->piste() == piste) {
-            return g;
-        }
-    }
-    return nullptr;
+void Glissiere::setBulles(const QString& piste, const QString& fond) {
+    bullePiste = piste;
+    bulleFond = fond;
 }
 
-bool Glissiere::eventFilter(QObject* objet, QEvent* evenement) {
-    if (objet == ImControl && evenement->type() == QEvent::KeyPress) {
-        return touche(static_cast<QKeyEvent*>(evenement)->key());
-    }
-    return QObject::eventFilter(objet, evenement);
+double Glissiere::largeurFond() const {
+    return Twips::depuisPixels(imageFond.deviceIndependentSize().width());
+}
+
+// The pictures are placed as the panel's pixels round them, each from its own twips.
+QRect Glissiere::rectanglePiste() const {
+    return Twips::rectPixels(geoPiste).translated(-pos());
+}
+
+QRect Glissiere::rectangleBouton() const {
+    return Twips::rectPixels(geoBouton).translated(-pos());
+}
+
+bool Glissiere::surPiste(const QPointF& pixels) const {
+    return rectanglePiste().contains(pixels.toPoint());
 }
 
 void Glissiere::setGaucheBouton(double gauche) {
     const int avant = cran();
+    const QRect ancien = rectangleBouton();
     geoBouton.moveLeft(gauche);
-    ImBoule->move(Twips::enPixels(gauche), ImBoule->y());
+    update(ancien | rectangleBouton());
     if (cran() != avant) {
-        // Screen readers speak the new notch whoever moved the knob: mouse or keys. The
-        // value is its number; its text ("Pluton", "100 jours par pas") is announced.
-        QAccessibleValueChangeEvent valeur(ImControl, cran());
+        // Screen readers speak the new notch whoever moved the knob: mouse or keys.
+        QAccessibleValueChangeEvent valeur(this, cran());
         QAccessible::updateAccessibility(&valeur);
-        Annonce::dit(ImControl, texteCran());
+        Annonce::dit(this, texteValeur());
     }
 }
 
 void Glissiere::centreBoutonSur(double x) {
-    setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, gaucheFond(), largeurBouton()));
+    setGaucheBouton(ReglesGlissiere::gaucheBoutonSous(x, coinFond.x(), largeurBouton()));
 }
 
 int Glissiere::cran() const {
@@ -80,14 +73,6 @@ int Glissiere::cran() const {
     return ReglesGlissiere::cranDuBouton(gaucheBouton(), gauchePiste(), crans, nbCrans());
 }
 
-bool Glissiere::presse(double x) {
-    if (!ReglesGlissiere::dansLesMarges(x, largeurFond())) {
-        return false;
-    }
-    centreBoutonSur(ReglesGlissiere::borne(x, crans));
-    return true;
-}
-
 void Glissiere::setCrans(const QStringList& textes, int cran) {
     crans = ReglesGlissiere::geometrie(largeurBouton(), largeurFond(), int(textes.size()));
     // Placed before the texts are known: start-up announces no notch.
@@ -95,13 +80,20 @@ void Glissiere::setCrans(const QStringList& textes, int cran) {
     textesCrans = textes;
 }
 
-QString Glissiere::texteCran() const {
+QString Glissiere::texteValeur() const {
+    if (!texteImpose.isEmpty()) {
+        return texteImpose;
+    }
     return cran() > 0 ? textesCrans.at(cran() - 1) : QString();
+}
+
+void Glissiere::setTexteImpose(const QString& texte) {
+    texteImpose = texte;
 }
 
 double Glissiere::xTwipsDuCran(int k) const {
     const double gauche = ReglesGlissiere::gaucheBoutonAuCran(gauchePiste(), k, crans.Cran);
-    return gauche - gaucheFond() + largeurBouton() / 2;
+    return gauche - coinFond.x() + largeurBouton() / 2;
 }
 
 void Glissiere::choisitCran(int k) {
@@ -110,10 +102,57 @@ void Glissiere::choisitCran(int k) {
     }
     const double x = xTwipsDuCran(std::clamp(k, 1, nbCrans()));
     // Another click where the knob stands would only redraw (and erase the traces).
-    if (gaucheBouton() == ReglesGlissiere::gaucheBoutonSous(x, gaucheFond(), largeurBouton())) {
+    if (gaucheBouton() == ReglesGlissiere::gaucheBoutonSous(x, coinFond.x(), largeurBouton())) {
         return;
     }
-    ImControl->cliqueEn(x);
+    centreBoutonSur(ReglesGlissiere::borne(x, crans));
+    emit relache(cran());
+    emit clique(cran());
+}
+
+// ---- Mouse ----
+
+void Glissiere::mousePressEvent(QMouseEvent* evenement) {
+    // Any button. A press on the strip of background below the track is not the slider's.
+    if (evenement->buttons() == evenement->button()) {
+        presseSurPiste = surPiste(evenement->position());
+    }
+    const double x = Twips::depuisPixels(evenement->position().x());
+    if (presseSurPiste && ReglesGlissiere::dansLesMarges(x, largeurFond())) {
+        glisse_ = true;
+        centreBoutonSur(ReglesGlissiere::borne(x, crans));
+    }
+}
+
+void Glissiere::mouseMoveEvent(QMouseEvent* evenement) {
+    const double x = Twips::depuisPixels(evenement->position().x());
+    // No pinning at the ends: a pointer beyond them leaves the knob where it last was.
+    if (glisse_ && ReglesGlissiere::dansLaCourse(x, crans)) {
+        centreBoutonSur(x);
+        emit glisse(cran());
+    }
+}
+
+void Glissiere::mouseReleaseEvent(QMouseEvent* evenement) {
+    if (!presseSurPiste) {
+        return;
+    }
+    glisse_ = false;
+    const bool dernier = evenement->buttons() == Qt::NoButton;
+    // Only the last button released ends the press, and clicks if it is over the track.
+    presseSurPiste = !dernier;
+    emit relache(cran());
+    if (dernier && surPiste(evenement->position())) {
+        emit clique(cran());
+    }
+}
+
+// ---- Keys, tooltips, painting ----
+
+void Glissiere::keyPressEvent(QKeyEvent* evenement) {
+    if (!touche(evenement->key())) {
+        QWidget::keyPressEvent(evenement);
+    }
 }
 
 bool Glissiere::touche(int cle) {
@@ -137,5 +176,36 @@ bool Glissiere::touche(int cle) {
         return true;
     default:
         return false;
+    }
+}
+
+bool Glissiere::event(QEvent* evenement) {
+    if (evenement->type() == QEvent::ToolTip) {
+        const auto* aide = static_cast<QHelpEvent*>(evenement);
+        const QString& bulle = surPiste(aide->pos()) ? bullePiste : bulleFond;
+        if (bulle.isEmpty()) {
+            QToolTip::hideText();
+            evenement->ignore();
+        } else {
+            QToolTip::showText(aide->globalPos(), bulle, this);
+        }
+        return true;
+    }
+    return QWidget::event(evenement);
+}
+
+void Glissiere::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, imageFond);
+    // Stretched to the knob's size as a scaled label draws it, at the device's pixels.
+    const QRect bouton = rectangleBouton();
+    const QSize taille = bouton.size() * devicePixelRatio();
+    if (boutonAEchelle.size() != taille) {
+        boutonAEchelle = imageBouton.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        boutonAEchelle.setDevicePixelRatio(devicePixelRatio());
+    }
+    p.drawPixmap(bouton.topLeft(), boutonAEchelle);
+    if (MarqueFocus::visible(this)) {
+        MarqueFocus::dessine(p, rectanglePiste(), MarqueFocus::surSable());
     }
 }

@@ -4,99 +4,95 @@
 
 #include "ReglesGlissiere.h"
 
-#include <QObject>
+#include <QPixmap>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
-class QLabel;
-class QPixmap;
-class QWidget;
-class PisteGlissiere;
-
-// A slider of the command panel made of three pictures stacked front to back: the
-// transparent track (ImControl) that takes the mouse, the knob (ImBoule) and the
-// background with its groove (ImFondSl). Geometry is in twips of the panel; the
-// knob's left edge is kept as set, halves of a twip included. The slider owns its
-// track and its notches' geometry; the track only reports the mouse, and its keys
-// reach the slider through an event filter.
-class Glissiere : public QObject {
+// A slider of the command panel: a background picture with its groove, a knob, and
+// over them a transparent track, the top part of the background, that takes the mouse.
+// The slider owns its drag and its knob: a press inside the dead margins centres the
+// knob on the pointer and starts a drag, a drag moves it strictly inside its travel,
+// and the slider reports the notch under the knob as it is dragged, released and
+// clicked. Geometry is in twips of the panel; the knob's left edge is kept as set,
+// halves of a twip included.
+class Glissiere : public QWidget {
     Q_OBJECT
 
 public:
-    // Set on the groove and knob pictures, which screen readers need not hear.
-    static constexpr const char* ProprieteDecor = "sidranes-decor";
-
-    struct Noms {
-        QString piste; // ImControl
-        QString bouton;
-        QString fond;
-    };
-    struct Images {
-        const QPixmap& bouton;
-        const QPixmap& fond;
-    };
     struct Geometrie {
-        QRectF piste;  // ImControl
-        QRectF bouton; // ImBoule
-        QRectF fond;   // ImFondSl: shown at the picture's natural size
+        QRectF piste;  // the track, at the background's top left and as wide
+        QRectF bouton; // the knob
+        QPointF fond;  // the background's top left: it shows at the picture's own size
     };
 
-    Glissiere(QWidget* panneau, const Noms& noms, const Images& images, const Geometrie& g);
+    Glissiere(QWidget* panneau, const QPixmap& bouton, const QPixmap& fond, const Geometrie& g);
 
-    PisteGlissiere* piste() const { return ImControl; }
-    QLabel* bouton() const { return ImBoule; }
-    QLabel* fond() const { return ImFondSl; }
+    // Over the track (and the knob on it), and over the strip of background below it.
+    void setBulles(const QString& piste, const QString& fond);
 
     double gauchePiste() const { return geoPiste.left(); }
-    double gaucheFond() const { return geoFond.left(); }
-    double largeurFond() const { return geoFond.width(); }
+    double largeurFond() const;
     double largeurBouton() const { return geoBouton.width(); }
     double gaucheBouton() const { return geoBouton.left(); }
-    void setGaucheBouton(double gauche);
+    QRect rectanglePiste() const;
+    QRect rectangleBouton() const;
 
     // One notch per text (textes[k - 1] is spoken for notch k), laid out over the
-    // pictures' travel, and the knob in the middle of notch `cran`. Throws
-    // std::invalid_argument for a travel too short for its notches. Until then the
-    // slider has no notches and ignores keys.
+    // travel, and the knob in the middle of notch `cran`. Throws std::invalid_argument
+    // for a travel too short for its notches. Until then the slider ignores keys.
     void setCrans(const QStringList& textes, int cran);
     // XMin, XMax and the notch width, in twips from the track's left edge.
     const ReglesGlissiere::Geometrie& geometrie() const { return crans; }
-
-    // Centres the knob on x (twips from the track's left edge).
-    void centreBoutonSur(double x);
-    // A press at x: inside the dead margins it centres the knob on x held to its
-    // travel and returns true (a drag starts); outside it does nothing.
-    bool presse(double x);
-    // A drag moves the knob only strictly inside its travel.
-    bool dansLaCourse(double x) const { return ReglesGlissiere::dansLaCourse(x, crans); }
-
     int nbCrans() const { return static_cast<int>(textesCrans.size()); }
     // The notch the knob stands in, 1..nbCrans; 0 until the notches are known.
     int cran() const;
-    QString texteCran() const;
+    // What the slider's value is spoken as: the knob's notch, unless a text is imposed
+    // (a pace that no notch stands for).
+    QString texteValeur() const;
+    void setTexteImpose(const QString& texte);
     // The pointer x (twips from the track's left edge) that centres the knob in the
-    // middle of notch k, where start-up places it.
+    // middle of notch k.
     double xTwipsDuCran(int k) const;
-    // Acts as a click on the track in the middle of notch k (held to 1..nbCrans),
-    // through the track's own mouse signals; nothing when the knob already stands there.
+    // A press and a release in the middle of notch k (held to 1..nbCrans), as the
+    // mouse makes them; nothing when the knob already stands there.
     void choisitCran(int k);
-    // The slider of a track, for what only knows the track (screen readers).
-    static Glissiere* de(const QWidget* piste);
+
+signals:
+    // The knob moved under a dragging pointer, into notch `cran`.
+    void glisse(int cran);
+    // The button was released, wherever the pointer was.
+    void relache(int cran);
+    // A press and a release both over the track; comes after relache().
+    void clique(int cran);
 
 protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    bool event(QEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseMoveEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    void setGaucheBouton(double gauche);
+    void centreBoutonSur(double x);
+    bool surPiste(const QPointF& pixels) const;
     // Left/Down, Right/Up: one notch; Home, End: the ends. False for any other key.
     bool touche(int cle);
 
-    PisteGlissiere* ImControl;
-    QLabel* ImBoule;
-    QLabel* ImFondSl;
+    QPixmap imageBouton;
+    QPixmap imageFond;
+    mutable QPixmap boutonAEchelle;
     QRectF geoPiste;
     QRectF geoBouton;
-    QRectF geoFond;
+    QPointF coinFond;
     ReglesGlissiere::Geometrie crans{};
     QStringList textesCrans;
+    QString texteImpose;
+    QString bullePiste;
+    QString bulleFond;
+    bool presseSurPiste = false; // the press came down on the track
+    bool glisse_ = false;        // a drag is under way
 };

@@ -36,7 +36,6 @@ private slots:
     void echelleEnDoublePrecision();
     void luneSelonLeChamp_data();
     void luneSelonLeChamp();
-    void legendes();
 };
 
 void TstChampOrbital::vue_data() {
@@ -62,28 +61,24 @@ void TstChampOrbital::vue() {
     QFETCH(float, echelle);
     QFETCH(float, planete);
     QFETCH(float, soleil);
-    const ChampOrbital::Vue v = ChampOrbital::vue(systemeDeTest(), champ);
+    Systeme s = systemeDeTest();
+    ChampOrbital::FixeEchelle(s, champ);
 
-    QCOMPARE(v.Echelle, echelle);
-    QCOMPARE(v.coinHautGauche, QPointF(-echelle, echelle));
-    QCOMPARE(v.coinBasDroit, QPointF(echelle, -echelle));
+    QCOMPARE(s.Echelle, echelle);
     for (int i = 1; i < NbAstres; ++i) {
-        const ChampOrbital::TailleDisque& d = v.tailles[i];
-        QCOMPARE(d.Width, planete);
-        QCOMPARE(d.Height, planete);
-        QCOMPARE(d.DecalX, -planete / 2);
-        QCOMPARE(d.DecalY, planete / 2);
+        QCOMPARE(s.ShSidrane[i].Width, planete);
+        QCOMPARE(s.ShSidrane[i].Height, planete);
+        QCOMPARE(s.astres[i].DecalX, -planete / 2);
+        QCOMPARE(s.astres[i].DecalY, planete / 2);
     }
     // The Sun is sized in full first, then reduced from that: never twice.
-    QCOMPARE(v.tailles[Soleil].Width, champ > 4 ? soleil * 4 : soleil);
-    const ChampOrbital::TailleDisque s = v.soleilReduit.value_or(v.tailles[Soleil]);
-    QCOMPARE(v.soleilReduit.has_value(), champ > 4);
-    QCOMPARE(s.Width, soleil);
-    QCOMPARE(s.Height, soleil);
-    QCOMPARE(s.DecalX, -soleil / 2);
-    QCOMPARE(s.DecalY, soleil / 2);
+    ChampOrbital::FixeEchelle(s, champ);
+    QCOMPARE(s.ShSidrane[Soleil].Width, soleil);
+    QCOMPARE(s.ShSidrane[Soleil].Height, soleil);
+    QCOMPARE(s.astres[Soleil].DecalX, -soleil / 2);
+    QCOMPARE(s.astres[Soleil].DecalY, soleil / 2);
     for (int i = 0; i <= DernierePlanete; ++i) {
-        QVERIFY2(v.visibles[i] == (i <= champ), qPrintable(QString::number(i)));
+        QVERIFY2(s.ShSidrane[i].Visible == (i <= champ), qPrintable(QString::number(i)));
     }
 }
 
@@ -97,39 +92,30 @@ void TstChampOrbital::echelleEnDoublePrecision() {
 void TstChampOrbital::luneSelonLeChamp_data() {
     QTest::addColumn<int>("champ");
     QTest::addColumn<bool>("luneOn");
-    QTest::addColumn<bool>("possible");
-    QTest::addColumn<int>("visible"); // -1: left as it is
+    QTest::addColumn<bool>("avant"); // the Moon's disc shown before
+    QTest::addColumn<bool>("visible");
 
+    // Below the Earth's field the Moon's disc is left as it was.
     for (int champ : {1, 2}) {
-        QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << -1;
-        QTest::addRow("champ %d, Lune cachée", champ) << champ << false << false << -1;
+        QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << false;
+        QTest::addRow("champ %d, Lune montrée", champ) << champ << false << true << true;
     }
     for (int champ : {3, 4, 9}) {
-        QTest::addRow("champ %d, Lune voulue", champ) << champ << true << true << 1;
-        QTest::addRow("champ %d, Lune cachée", champ) << champ << false << true << 0;
+        QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << true;
+        QTest::addRow("champ %d, Lune cachée", champ) << champ << false << true << false;
     }
 }
 
 void TstChampOrbital::luneSelonLeChamp() {
     QFETCH(int, champ);
     QFETCH(bool, luneOn);
-    QFETCH(bool, possible);
-    QFETCH(int, visible);
+    QFETCH(bool, avant);
+    QFETCH(bool, visible);
     Systeme s = systemeDeTest();
     s.LuneOn = luneOn;
-    const ChampOrbital::Vue v = ChampOrbital::vue(s, champ);
-    QCOMPARE(v.lunePossible, possible);
-    QCOMPARE(v.luneVisible.has_value() ? int(*v.luneVisible) : -1, visible);
-}
-
-void TstChampOrbital::legendes() {
-    Systeme s = systemeDeTest();
-    QCOMPARE(ChampOrbital::vue(s, 6).course, QStringLiteral("Distance parcourue par Astre6"));
-    QCOMPARE(ChampOrbital::legendeOrbite(s.astres, 6), QStringLiteral("Champ orbital : Astre6"));
-    // LbVit keeps its text while the clock is stopped.
-    QVERIFY(!ChampOrbital::vue(s, 6).vitesse);
-    s.EnMarche = true;
-    QCOMPARE(ChampOrbital::vue(s, 6).vitesse, QStringLiteral("106"));
+    s.ShSidrane[Lune].Visible = avant;
+    ChampOrbital::FixeEchelle(s, champ);
+    QCOMPARE(s.ShSidrane[Lune].Visible, visible);
 }
 
 QTEST_GUILESS_MAIN(TstChampOrbital)

@@ -71,12 +71,7 @@ Lu lis(const QByteArray& octets = fichier()) {
     Lu lu{{}, d.provenance};
     lu.s.DateDebut = d.DateDebut;
     lu.s.astres = d.astres;
-    // Whatever the window held before, start-up sets its own values.
-    lu.s.Intervalle = 0;
-    lu.s.Champ = 7;
-    lu.s.IndVitesse = 4;
-    lu.s.Pas = 99;
-    lu.s.DegRad = 1;
+    lu.s.DegRad = 1; // start-up sets its own value
     return lu;
 }
 
@@ -103,15 +98,11 @@ private slots:
 
 void TstDemarrage::valeursInitiales() {
     const Systeme s = demarre();
-    QCOMPARE(s.Intervalle, 20);
-    QCOMPARE(s.Champ, 3);
-    QCOMPARE(s.IndVitesse, 1);
-    QCOMPARE(s.Pas, 1);
     QCOMPARE(std::bit_cast<uint32_t>(s.DegRad), 0x3C8EFA35u);
     QCOMPARE(s.LargeurCosmos, Largeur);
     const std::array<int32_t, 12> vitesses{1, 2, 3, 4, 6, 8, 10, 15, 20, 40, 60, 100};
     for (int k = 1; k <= 12; ++k) {
-        QCOMPARE(s.TabVitesse[k], vitesses[k - 1]);
+        QCOMPARE(Systeme::TabVitesse[k], vitesses[k - 1]);
     }
     // Angular speeds of bodies 1..10; the Sun has none, the Moon no km figure.
     for (int i = 1; i < NbAstres; ++i) {
@@ -121,9 +112,12 @@ void TstDemarrage::valeursInitiales() {
     QCOMPARE(s.astres[Soleil].VitesseKm, int16_t(0));
     QCOMPARE(s.astres[Lune].VitesseKm, int16_t(0));
     QVERIFY(s.astres[Lune].VitesseAng > 13.17f && s.astres[Lune].VitesseAng < 13.18f);
-    // Start-up counts days from the start date, whatever it is.
+    // Start-up counts days from the start date, whatever it is; the clock reaches from
+    // the calendar's first day to its last.
     QCOMPARE(s.Jours, 0);
     QCOMPARE(s.DateDebut, QDate(2025, 1, 1));
+    QCOMPARE(s.JoursMin, -703092); // 1 January 100
+    QCOMPARE(s.JoursMax, 2912807); // 31 December 9999
 }
 
 void TstDemarrage::divNoms_data() {

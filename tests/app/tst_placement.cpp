@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Placement.h"
-#include "SurfaceAstres.h"
 
 #include <QtTest>
 #include <bit>
@@ -10,60 +9,12 @@
 
 namespace {
 
-// Everything the placement asks of the drawing area, in order.
-struct Appel {
-    enum Genre { Forme, Cercle, MontreNom, DeplaceNom } genre;
-    int astre = -1; // -1 for circles
-    float x = 0;    // left, or circle centre x
-    float y = 0;    // top, or circle centre y
-    float rayon = 0;
-    int32_t couleur = 0;
-    bool visible = false;
-
-    bool operator==(const Appel&) const = default;
-};
-
-QString texte(const Appel& a) {
-    static const char* const genres[] = {"forme", "cercle", "montreNom", "deplaceNom"};
-    return QStringLiteral("%1(%2, %3, %4, r=%5, c=%6, v=%7)")
-        .arg(QLatin1String(genres[a.genre]))
-        .arg(a.astre)
-        .arg(double(a.x), 0, 'g', 10)
-        .arg(double(a.y), 0, 'g', 10)
-        .arg(double(a.rayon))
-        .arg(a.couleur)
-        .arg(a.visible);
-}
-
-class SurfaceEspion : public SurfaceAstres {
-public:
-    std::vector<Appel> appels;
-
-    void deplaceForme(int astre, float gauche, float haut) override {
-        appels.push_back({Appel::Forme, astre, gauche, haut});
-    }
-    void cercle(float x, float y, float rayon, int32_t couleur) override {
-        appels.push_back({Appel::Cercle, -1, x, y, rayon, couleur});
-    }
-    void montreNom(int astre, bool visible) override {
-        appels.push_back({Appel::MontreNom, astre, 0, 0, 0, 0, visible});
-    }
-    void deplaceNom(int astre, float gauche, float haut) override {
-        appels.push_back({Appel::DeplaceNom, astre, gauche, haut});
-    }
-};
-
-Appel forme(int i, float gauche, float haut) {
-    return {Appel::Forme, i, gauche, haut};
-}
-Appel cercle(float x, float y, float rayon, int32_t couleur) {
-    return {Appel::Cercle, -1, x, y, rayon, couleur};
-}
-Appel montre(int i) {
-    return {Appel::MontreNom, i, 0, 0, 0, 0, true};
-}
-Appel nom(int i, float gauche, float haut) {
-    return {Appel::DeplaceNom, i, gauche, haut};
+QString texte(const Cercle& c) {
+    return QStringLiteral("cercle(%1, %2, r=%3, c=%4)")
+        .arg(double(c.x), 0, 'g', 10)
+        .arg(double(c.y), 0, 'g', 10)
+        .arg(double(c.rayon))
+        .arg(c.couleur);
 }
 
 // pi / 180 in single precision, as start-up sets it.
@@ -79,7 +30,7 @@ Systeme systemeDeTest() {
     Systeme s;
     s.DegRad = DegRad;
     s.Echelle = 1000.0f;
-    s.DateDebut = s.DateCour = QDate(2025, 1, 1);
+    s.DateDebut = QDate(2025, 1, 1);
     for (int i = 0; i < NbAstres; ++i) {
         Astre& a = s.astres[i];
         a.Nom = QStringLiteral("astre %1").arg(i);
@@ -127,14 +78,20 @@ bool intact(const Astre& a) {
     return a.Angle == AngleAvant && a.PosX == XAvant && a.PosY == YAvant;
 }
 
-void compareAppels(const std::vector<Appel>& obtenus, const std::vector<Appel>& attendus) {
+void compareCercles(const std::vector<Cercle>& obtenus, const std::vector<Cercle>& attendus) {
     for (size_t k = 0; k < std::min(obtenus.size(), attendus.size()); ++k) {
-        QVERIFY2(obtenus[k] == attendus[k], qPrintable(QStringLiteral("appel %1 : %2, attendu %3")
+        QVERIFY2(obtenus[k] == attendus[k], qPrintable(QStringLiteral("cercle %1 : %2, attendu %3")
                                                            .arg(k)
                                                            .arg(texte(obtenus[k]))
                                                            .arg(texte(attendus[k]))));
     }
     QCOMPARE(obtenus.size(), attendus.size());
+}
+
+// A disc's upper-left corner.
+void compareCoin(const FormeAstre& f, float gauche, float haut) {
+    QCOMPARE(f.Left, gauche);
+    QCOMPARE(f.Top, haut);
 }
 
 } // namespace
@@ -173,11 +130,12 @@ void TstPlacement::placeAstres() {
     Systeme s = systemeDeTest();
     s.Champ = champ;
     s.TraceOn = trace;
-    SurfaceEspion surface;
+    const auto formesAvant = s.ShSidrane;
+    std::vector<Cercle> traces;
 
-    Placement::PlaceAstres(s, surface, jour);
+    Placement::PlaceAstres(s, jour, traces);
 
-    std::vector<Appel> attendus;
+    std::vector<Cercle> attendus;
     for (int i = 1; i <= champ; ++i) {
         const Astre& a = s.astres[i];
         const QPointF p = positionAttendue(a, jour);
@@ -185,16 +143,17 @@ void TstPlacement::placeAstres() {
         QVERIFY2(proche(a.PosX, p.x(), a.RayonOrbite) && proche(a.PosY, p.y(), a.RayonOrbite),
                  qPrintable(QString::number(i)));
         // The shape is moved by its top-left corner, so that it is centred on the body.
-        attendus.push_back(forme(i, a.DecalX + a.PosX, a.DecalY + a.PosY));
+        compareCoin(s.ShSidrane[i], a.DecalX + a.PosX, a.DecalY + a.PosY);
         if (trace) {
-            attendus.push_back(cercle(a.PosX, a.PosY, std::fabs(a.DecalX) / 2, a.Couleur));
+            attendus.push_back({a.PosX, a.PosY, std::fabs(a.DecalX) / 2, a.Couleur});
         }
     }
-    compareAppels(surface.appels, attendus);
+    compareCercles(traces, attendus);
     // The Sun, the planets beyond the field and the hidden Moon keep their state.
     QVERIFY(intact(s.astres[Soleil]));
     for (int i = champ + 1; i < NbAstres; ++i) {
-        QVERIFY2(intact(s.astres[i]), qPrintable(QString::number(i)));
+        QVERIFY2(intact(s.astres[i]) && s.ShSidrane[i] == formesAvant[i],
+                 qPrintable(QString::number(i)));
     }
 }
 
@@ -206,16 +165,14 @@ void TstPlacement::rayonsDesTraces() {
     s.LuneOn = true;
     s.astres[1].DecalX = -200;
     s.astres[Lune].DecalX = -200;
-    SurfaceEspion surface;
+    std::vector<Cercle> traces;
 
-    Placement::PlaceAstres(s, surface, 5);
+    Placement::PlaceAstres(s, 5, traces);
 
-    QCOMPARE(surface.appels.size(), size_t(4));
-    QCOMPARE(int(surface.appels[1].genre), int(Appel::Cercle));
-    QCOMPARE(surface.appels[1].rayon, 100.0f);
-    QCOMPARE(int(surface.appels[3].genre), int(Appel::Cercle));
-    QCOMPARE(surface.appels[3].rayon, 200.0f);
-    QCOMPARE(surface.appels[3].couleur, 0xC0C0C0);
+    QCOMPARE(traces.size(), size_t(2));
+    QCOMPARE(traces[0].rayon, 100.0f);
+    QCOMPARE(traces[1].rayon, 200.0f);
+    QCOMPARE(traces[1].couleur, 0xC0C0C0);
 }
 
 void TstPlacement::lune_data() {
@@ -242,10 +199,10 @@ void TstPlacement::lune() {
     s.Champ = champ;
     s.TraceOn = trace;
     s.LuneOn = true;
-    SurfaceEspion surface;
+    std::vector<Cercle> traces;
 
     // Day 0, angle 0: the Moon stands 384 400 km to the right of the Earth.
-    Placement::PlaceAstres(s, surface, 0);
+    Placement::PlaceAstres(s, 0, traces);
 
     const Astre& lune = s.astres[Lune];
     QCOMPARE(lune.Angle, 0.0f);
@@ -253,20 +210,16 @@ void TstPlacement::lune() {
     QVERIFY2(std::fabs(lune.PosX - (terreX + 384400)) <= 2, qPrintable(QString::number(lune.PosX)));
     QVERIFY2(std::fabs(lune.PosY - terreY) <= 2, qPrintable(QString::number(lune.PosY)));
     // The Moon comes last, hung by its top-left corner at its position: no offsets.
-    QVERIFY(!surface.appels.empty());
-    const size_t n = surface.appels.size();
+    compareCoin(s.ShSidrane[Lune], lune.PosX, lune.PosY);
     if (trace) {
-        QVERIFY(surface.appels[n - 2] == forme(Lune, lune.PosX, lune.PosY));
-        QVERIFY(surface.appels[n - 1] == cercle(lune.PosX, lune.PosY, 50, 0xC0C0C0));
-    } else {
-        QVERIFY(surface.appels[n - 1] == forme(Lune, lune.PosX, lune.PosY));
+        QVERIFY(traces.back() == (Cercle{lune.PosX, lune.PosY, 50, 0xC0C0C0}));
     }
     if (champ < Terre) {
         QVERIFY(intact(s.astres[Terre]));
     }
 
     // A month later it has gone round the same Earth once.
-    Placement::PlaceAstres(s, surface, 30);
+    Placement::PlaceAstres(s, 30, traces);
     const double dx = double(s.astres[Lune].PosX) - s.astres[Terre].PosX;
     const double dy = double(s.astres[Lune].PosY) - s.astres[Terre].PosY;
     QVERIFY(std::fabs(std::hypot(dx, dy) - 384400) < 1.0 + 1e-6 * std::fabs(terreX));
@@ -278,50 +231,51 @@ void TstPlacement::remiseAZero_data() {
     QTest::addColumn<int>("champ");
     QTest::addColumn<bool>("noms");
     QTest::addColumn<bool>("lune");
+    QTest::addColumn<int>("depart"); // the start date in force, in days
 
-    QTest::newRow("champ 3") << 3 << false << false;
-    QTest::newRow("champ 3, noms") << 3 << true << false;
-    QTest::newRow("champ 9, noms et Lune") << 9 << true << true;
+    QTest::newRow("champ 3") << 3 << false << false << 0;
+    QTest::newRow("champ 3, noms") << 3 << true << false << 0;
+    QTest::newRow("champ 9, noms et Lune") << 9 << true << true << 0;
+    // Each body's period is 50 i + 30 days: a start date that many days later finds
+    // planet 1 back at its angle of day 0 (and the others elsewhere).
+    QTest::newRow("un tour plus tard") << 1 << false << false << 80;
 }
 
 void TstPlacement::remiseAZero() {
     QFETCH(int, champ);
     QFETCH(bool, noms);
     QFETCH(bool, lune);
+    QFETCH(int, depart);
     Systeme s = systemeDeTest();
     s.Champ = champ;
     s.NomsOn = noms;
     s.LuneOn = lune;
     s.Jours = 1234;
-    s.DateCour = QDate(2030, 6, 1);
+    s.JoursDepart = depart;
     // Every body starts on the x axis: on day 0 planet i stands at (i x 10 million km, 0).
     for (Astre& a : s.astres) {
         a.AngleInitial = 0;
     }
-    SurfaceEspion surface;
+    std::vector<Cercle> traces;
 
-    Placement::RemiseAZero(s, surface);
+    Placement::RemiseAZero(s, traces);
 
-    QCOMPARE(s.Jours, 0);
-    QCOMPARE(s.DateCour, QDate(2030, 6, 1));
-    std::vector<Appel> attendus{forme(Soleil, -300, 300)};
+    QCOMPARE(s.Jours, depart);
+    QVERIFY(traces.empty());
+    compareCoin(s.ShSidrane[Soleil], -300, 300);
     for (int i = 1; i <= champ; ++i) {
         // The offsets -100 i - 1 and 50 i + 3 added to the position, in single precision.
-        attendus.push_back(forme(i, float(-100 * i - 1) + 1e7f * i, float(50 * i + 3)));
+        compareCoin(s.ShSidrane[i], float(-100 * i - 1) + 1e7f * i,
+                    depart == 0 ? float(50 * i + 3) : s.ShSidrane[i].Top);
+        // Every label above and to the right, whatever the body's own divisors:
+        // Echelle 1000, so 20 right and 10 up.
+        const EtiquetteAstre nom = noms ? EtiquetteAstre{1e7f * i + 20, 10, true} : EtiquetteAstre{};
+        QVERIFY2(s.LbNom[i] == nom, qPrintable(QString::number(i)));
     }
     if (lune) {
         // 384 400 km to the right of the Earth, hung by its top-left corner.
-        attendus.push_back(forme(Lune, 30384400, 0));
+        compareCoin(s.ShSidrane[Lune], 30384400, 0);
     }
-    if (noms) {
-        // Every label above and to the right, whatever the body's own divisors:
-        // Echelle 1000, so 20 right and 10 up.
-        for (int i = 1; i <= champ; ++i) {
-            attendus.push_back(montre(i));
-            attendus.push_back(nom(i, 1e7f * i + 20, 10));
-        }
-    }
-    compareAppels(surface.appels, attendus);
 }
 
 void TstPlacement::montreNoms() {
@@ -331,19 +285,17 @@ void TstPlacement::montreNoms() {
         s.astres[i].PosX = 1000.0f * i;
         s.astres[i].PosY = -100.0f * i;
     }
-    SurfaceEspion surface;
 
-    Placement::MontreNoms(s, surface);
+    Placement::MontreNoms(s);
 
     // Echelle 1000: 20 right and 10 up for 1..4 and 9; 40 right and 5 down for 5..8.
-    std::vector<Appel> attendus;
     for (int i = 1; i <= DernierePlanete; ++i) {
         const bool geante = i >= 5 && i <= 8;
-        attendus.push_back(montre(i));
-        attendus.push_back(
-            nom(i, 1000.0f * i + (geante ? 40 : 20), -100.0f * i + (geante ? -5 : 10)));
+        const EtiquetteAstre attendu{1000.0f * i + (geante ? 40 : 20),
+                                     -100.0f * i + (geante ? -5 : 10), true};
+        QVERIFY2(s.LbNom[i] == attendu, qPrintable(QString::number(i)));
     }
-    compareAppels(surface.appels, attendus);
+    QVERIFY(!s.LbNom[Soleil].Visible && !s.LbNom[Lune].Visible);
 }
 
 QTEST_APPLESS_MAIN(TstPlacement)

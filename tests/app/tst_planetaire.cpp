@@ -1,0 +1,406 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Sidranes
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The orrery's rules as the main window meets them: from start-up on the shipped data,
+// a sequence of events, and what the window must show afterwards.
+
+#include "Planetaire.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString Livrees = QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat");
+
+DonneesSidranes livrees() {
+    static const DonneesSidranes donnees = LecteurDonnees::lit(LecteurDonnees::Chemin(Livrees));
+    return donnees;
+}
+
+Planetaire ouvre(const DonneesSidranes& donnees = livrees(), std::optional<QDate> depart = {}) {
+    Planetaire::Ouverture o = Planetaire::ouvre(donnees, depart);
+    if (const auto* refus = std::get_if<ErreurDonnees>(&o)) {
+        qFatal("%s", qPrintable(refus->message()));
+    }
+    return std::get<Planetaire>(std::move(o));
+}
+
+QDate date(const QString& texte) {
+    return QDate::fromString(texte, QStringLiteral("dd/MM/yyyy"));
+}
+
+// One event by its name: a button (CmdStart...), "tic", "champN" (a click on notch N of
+// the field slider), "glisseN", "relache", "vitesseN", "remonte", "allureN", "depart=date";
+// "tic*N" for N ticks.
+void joueUn(Planetaire& p, const QString& evenement) {
+    static const QHash<QString, const Instantane& (Planetaire::*)()> boutons{
+        {QStringLiteral("CmdStart"), &Planetaire::CmdStart_Click},
+        {QStringLiteral("CmdDebut"), &Planetaire::CmdDebut_Click},
+        {QStringLiteral("CmdTrace"), &Planetaire::CmdTrace_Click},
+        {QStringLiteral("CmdCls"), &Planetaire::CmdCls_Click},
+        {QStringLiteral("CmdLune"), &Planetaire::CmdLune_Click},
+        {QStringLiteral("CmdAffNom"), &Planetaire::CmdAffNom_Click},
+        {QStringLiteral("tic"), &Planetaire::temps_Timer},
+        {QStringLiteral("relache"), &Planetaire::champRelache},
+        {QStringLiteral("remonte"), &Planetaire::remonteLeTemps}};
+    const QString nom = evenement.section(u'*', 0, 0);
+    const int fois = evenement.contains(u'*') ? evenement.section(u'*', 1).toInt() : 1;
+    const int n = QStringView(nom).right(1).toInt();
+    for (int k = 0; k < fois; ++k) {
+        if (boutons.contains(nom)) {
+            (p.*boutons.value(nom))();
+        } else if (nom.startsWith(QLatin1String("champ"))) {
+            p.champClique(n);
+        } else if (nom.startsWith(QLatin1String("glisse"))) {
+            p.champGlisse(n);
+        } else if (nom.startsWith(QLatin1String("vitesse"))) {
+            p.vitessePrise(nom.mid(7).toInt());
+        } else if (nom.startsWith(QLatin1String("allure"))) {
+            p.choisitAllure(n);
+        } else if (nom.startsWith(QLatin1String("depart="))) {
+            p.changeDepart(date(nom.mid(7)));
+        } else {
+            qFatal("événement inconnu : %s", qPrintable(nom));
+        }
+    }
+}
+
+// Events separated by spaces.
+void joue(Planetaire& p, const QString& evenements) {
+    for (const QString& e : evenements.split(u' ', Qt::SkipEmptyParts)) {
+        joueUn(p, e);
+    }
+}
+
+QString bouton(const Bouton& b) {
+    return b.actif ? b.legende : b.legende + QStringLiteral(" (inactif)");
+}
+
+// The lasting part of a picture, key by key, in the panel's order.
+QList<QPair<QString, QString>> etat(const Instantane& v) {
+    QString formes;
+    QString noms;
+    for (int i = 0; i < NbAstres; ++i) {
+        const QString nom = i == Lune ? QStringLiteral("L") : QString::number(i);
+        formes += v.ShSidrane[i].Visible ? nom : QString();
+        noms += v.LbNom[i].Visible ? nom : QString();
+    }
+    return {{QStringLiteral("CmdDebut"), bouton(v.CmdDebut)},
+            {QStringLiteral("CmdStart"), bouton(v.CmdStart)},
+            {QStringLiteral("CmdTrace"), bouton(v.CmdTrace)},
+            {QStringLiteral("CmdCls"), bouton(v.CmdCls)},
+            {QStringLiteral("CmdLune"), bouton(v.CmdLune)},
+            {QStringLiteral("CmdAffNom"), bouton(v.CmdAffNom)},
+            {QStringLiteral("LbOrbite"), v.LbOrbite},
+            {QStringLiteral("LbTemps"), v.LbTemps},
+            {QStringLiteral("LabCourse"), v.LabCourse},
+            {QStringLiteral("LbVit"), v.LbVit},
+            {QStringLiteral("temps"), QString::number(v.intervalle)},
+            {QStringLiteral("remonte"), v.remonte ? QStringLiteral("oui") : QStringLiteral("non")},
+            {QStringLiteral("allure"), v.allure},
+            {QStringLiteral("formes"), formes},
+            {QStringLiteral("noms"), noms}};
+}
+
+// What changed since `avant`, then what the last event did: cleared the drawing, drew
+// circles, said something.
+QString decrit(const Instantane& avant, const Instantane& apres) {
+    QStringList l;
+    const auto a = etat(avant);
+    const auto b = etat(apres);
+    for (qsizetype k = 0; k < b.size(); ++k) {
+        if (b[k].second != a[k].second) {
+            l << b[k].first + u'=' + b[k].second;
+        }
+    }
+    if (apres.efface) {
+        l << QStringLiteral("efface");
+    }
+    if (!apres.cercles.empty()) {
+        l << QStringLiteral("cercles=%1").arg(apres.cercles.size());
+    }
+    if (!apres.annonce.isEmpty()) {
+        l << QStringLiteral("«%1»").arg(apres.annonce);
+    }
+    return l.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TstPlanetaire : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ouverture();
+    void evenements_data();
+    void evenements();
+    void departCommeUneCourse_data();
+    void departCommeUneCourse();
+    void refusDepart_data();
+    void refusDepart();
+    void remonteJusquAuxAnglesFinis();
+    void dateSelonLaLangue_data();
+    void dateSelonLaLangue();
+};
+
+void TstPlanetaire::ouverture() {
+    const Planetaire p = ouvre();
+    QCOMPARE(decrit(Instantane(), p.instantane()),
+             QStringLiteral(
+                 "CmdDebut=Début (inactif); CmdStart=Démarrer; "
+                 "CmdTrace=Montrer la trace des planètes (inactif); "
+                 "CmdCls=Effacer les traces (inactif); CmdLune=Montrer la Lune; "
+                 "CmdAffNom=Afficher Noms planètes; LbOrbite=Champ orbital : Terre; "
+                 "LbTemps=01/01/2025; LabCourse=Distance parcourue par Terre; LbVit=0; "
+                 "formes=0123; efface"));
+    QCOMPARE(p.instantane().Echelle, 164558080.0f); // 1.1 times the Earth's orbit
+    QCOMPARE(p.etat().Pas(), 1);
+}
+
+void TstPlanetaire::evenements_data() {
+    QTest::addColumn<QString>("evenements");
+    QTest::addColumn<QString>("attendu");
+    const QString marche = QStringLiteral(
+        "CmdDebut=Début; CmdStart=Arrêter; CmdTrace=Montrer la trace des planètes; ");
+    const QString terre = QStringLiteral("LbVit=2573; temps=20");
+    const QString arreter =
+        QStringLiteral("«Arrêter. Distance parcourue par Terre : 2573 x 1000 km/jour»");
+
+    // The clock: running, paused, back at the start date.
+    QTest::newRow("démarrer") << "CmdStart" << marche + terre + "; " + arreter;
+    QTest::newRow("arrêter") << "CmdStart CmdStart" << "CmdDebut=Début; «Démarrer. Date : 01/01/2025»";
+    QTest::newRow("trois pas") << "CmdStart tic*3" << marche + "LbTemps=04/01/2025; " + terre;
+    QTest::newRow("arrêt et reprise")
+        << "CmdStart tic CmdStart CmdStart tic" << marche + "LbTemps=03/01/2025; " + terre;
+    QTest::newRow("début en marche") << "CmdStart tic*3 CmdDebut"
+                                     << "«Retour au début. Date : 01/01/2025»";
+    QTest::newRow("début en pause") << "CmdStart tic CmdStart CmdDebut"
+                                    << "«Retour au début. Date : 01/01/2025»";
+    QTest::newRow("pas de 15 au pas suivant")
+        << "CmdStart tic vitesse8 tic" << marche + "LbTemps=17/01/2025; " + terre;
+    QTest::newRow("pas de 60") << "vitesse11 CmdStart tic" << marche + "LbTemps=02/03/2025; " + terre;
+    QTest::newRow("pas de 100, trois fois")
+        << "vitesse12 CmdStart tic*3" << marche + "LbTemps=28/10/2025; " + terre;
+    QTest::newRow("29 février") << "depart=28/02/2024 CmdStart tic"
+                                << marche + "LbTemps=29/02/2024; " + terre;
+    QTest::newRow("1er mars") << "depart=28/02/2025 CmdStart tic"
+                              << marche + "LbTemps=01/03/2025; " + terre;
+    QTest::newRow("2100 n'est pas bissextile")
+        << "depart=28/02/2100 CmdStart tic" << marche + "LbTemps=01/03/2100; " + terre;
+
+    // The calendar's ends stop the clock at the last date reached.
+    const QString fin = QStringLiteral("CmdDebut=Début; LbTemps=31/12/9999; "
+                                       "«Fin du calendrier, horloge arrêtée. Date : 31/12/9999»");
+    QTest::newRow("dernier jour") << "depart=30/12/9999 CmdStart tic tic" << fin;
+    QTest::newRow("dernier jour, pas à pas")
+        << "depart=30/12/9999 vitesse2 CmdStart tic vitesse1 CmdStart tic tic" << fin;
+    QTest::newRow("9990 à 100 jours par pas")
+        << "depart=01/01/9990 vitesse12 CmdStart tic*40"
+        << "CmdDebut=Début; LbTemps=10/11/9999; "
+           "«Fin du calendrier, horloge arrêtée. Date : 10/11/9999»";
+    QTest::newRow("retour du dernier jour")
+        << "depart=31/12/9999 CmdStart tic CmdDebut" << "LbTemps=31/12/9999; "
+                                                        "«Retour au début. Date : 31/12/9999»";
+    QTest::newRow("premier jour")
+        << "depart=02/01/0100 remonte tic tic"
+        << "CmdDebut=Début; LbTemps=01/01/0100; remonte=oui; "
+           "«Fin du calendrier, horloge arrêtée. Date : 01/01/0100»";
+
+    // Time backward, slower paces, a new start date.
+    QTest::newRow("remonter le temps")
+        << "remonte" << marche + terre + "; remonte=oui; «Le temps remonte»";
+    QTest::newRow("un jour en arrière")
+        << "remonte tic" << marche + "LbTemps=31/12/2024; " + terre + "; remonte=oui";
+    QTest::newRow("et en avant") << "remonte tic remonte tic" << marche + terre;
+    QTest::newRow("arrêté, il avance de nouveau sans repartir")
+        << "CmdStart CmdStart remonte CmdStart remonte" << "CmdDebut=Début; «Le temps avance»";
+    QTest::newRow("une demi-seconde par jour")
+        << "allure2" << "allure=1 jour toutes les 0,5 seconde; «1 jour toutes les 0,5 seconde»";
+    QTest::newRow("deux secondes par jour, en marche")
+        << "vitesse8 allure3 CmdStart tic"
+        << marche + "LbTemps=02/01/2025; LbVit=2573; temps=2000; allure=1 jour toutes les 2 "
+                    "secondes";
+    QTest::newRow("un dixième de seconde") << "allure1 CmdStart"
+                                           << marche + "LbVit=2573; temps=100; allure=1 jour "
+                                                       "toutes les 0,1 seconde; " +
+                                                  arreter;
+    QTest::newRow("la glissière reprend la main") << "allure1 CmdStart vitesse8 tic"
+                                                  << marche + "LbTemps=16/01/2025; " + terre;
+    QTest::newRow("nouvelle date de départ")
+        << "CmdStart tic depart=14/07/2030"
+        << "LbTemps=14/07/2030; «Nouvelle date de départ. Date : 14/07/2030»";
+    QTest::newRow("début revient à la date en vigueur")
+        << "depart=14/07/2030 CmdStart tic*2 CmdDebut"
+        << "LbTemps=14/07/2030; «Retour au début. Date : 14/07/2030»";
+
+    // The names: asked for while running they stop the clock but keep the traces button.
+    const QString noms = QStringLiteral("CmdAffNom=Masquer noms planètes; ");
+    QTest::newRow("noms") << "CmdAffNom" << noms + "noms=123; «Masquer noms planètes»";
+    QTest::newRow("noms cachés") << "CmdAffNom CmdAffNom"
+                                 << "CmdAffNom=Afficher noms planètes; «Afficher noms planètes»";
+    QTest::newRow("noms en marche")
+        << "CmdStart CmdAffNom"
+        << "CmdDebut=Début; CmdTrace=Montrer la trace des planètes; " + noms +
+               "noms=123; «Masquer noms planètes. Horloge arrêtée. Date : 01/01/2025»";
+    QTest::newRow("démarrer cache les noms") << "CmdAffNom CmdStart"
+                                             << marche + "CmdAffNom=Afficher noms planètes; " +
+                                                    terre + "; " + arreter;
+    QTest::newRow("noms à la date de départ")
+        << "CmdStart tic CmdAffNom CmdDebut" << noms + "noms=123; «Retour au début. Date : 01/01/2025»";
+
+    // Traces, erasing, the Moon.
+    const QString suspendre = QStringLiteral("CmdTrace=Suspendre la trace des planètes; ");
+    const QString cls = QStringLiteral("CmdCls=Effacer les traces; ");
+    QTest::newRow("trace") << "CmdStart CmdTrace"
+                           << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + cls + terre +
+                                  "; «Suspendre la trace des planètes»";
+    QTest::newRow("trace à chaque pas")
+        << "CmdStart CmdTrace tic" << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + cls +
+                                          "LbTemps=02/01/2025; " + terre + "; cercles=3";
+    QTest::newRow("trace de la Lune")
+        << "CmdLune CmdStart CmdTrace tic"
+        << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + cls +
+               "CmdLune=Cacher la Lune; LbTemps=02/01/2025; " + terre + "; formes=0123L; cercles=4";
+    QTest::newRow("trace suspendue")
+        << "CmdStart CmdTrace CmdTrace"
+        << marche + cls + terre + "; «Montrer la trace des planètes»";
+    QTest::newRow("effacer") << "CmdStart CmdTrace CmdCls"
+                             << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + terre + "; efface";
+    QTest::newRow("arrêt, trace allumée")
+        << "CmdStart CmdTrace CmdStart"
+        << "CmdDebut=Début; CmdTrace=Suspendre la trace des planètes (inactif); " + cls +
+               "«Démarrer. Date : 01/01/2025»";
+    QTest::newRow("début, trace allumée")
+        << "CmdStart CmdTrace tic CmdDebut"
+        << "CmdTrace=Suspendre la trace des planètes (inactif); " + cls +
+               "cercles=3; «Retour au début. Date : 01/01/2025»";
+    QTest::newRow("Lune") << "CmdLune" << "CmdLune=Cacher la Lune; formes=0123L; «Cacher la Lune»";
+    QTest::newRow("Lune cachée") << "CmdLune CmdLune" << "«Montrer la Lune»";
+
+    // The field slider: a click, a drag across notches, a release.
+    const QString mercure = QStringLiteral(
+        "CmdLune=Montrer la Lune (inactif); LbOrbite=Champ orbital : Mercure; "
+        "LabCourse=Distance parcourue par Mercure; formes=01; efface");
+    QTest::newRow("champ 1") << "champ1" << mercure;
+    QTest::newRow("champ 4") << "champ4"
+                             << "LbOrbite=Champ orbital : Mars; LabCourse=Distance parcourue par "
+                                "Mars; formes=01234; efface";
+    QTest::newRow("champ 9") << "champ9"
+                             << "LbOrbite=Champ orbital : Pluton; LabCourse=Distance parcourue par "
+                                "Pluton; formes=0123456789; efface";
+    QTest::newRow("la Lune d'un champ proche")
+        << "CmdLune champ2"
+        << "CmdLune=Cacher la Lune (inactif); LbOrbite=Champ orbital : Vénus; "
+           "LabCourse=Distance parcourue par Vénus; formes=012L; efface";
+    QTest::newRow("champ en marche") << "CmdStart champ5"
+                                     << marche + "LbOrbite=Champ orbital : Jupiter; "
+                                                 "LabCourse=Distance parcourue par Jupiter; "
+                                                 "LbVit=1129; temps=20; formes=012345; efface";
+    QTest::newRow("glisser dans le même cran") << "glisse3" << "";
+    QTest::newRow("glisser dans un autre cran") << "glisse1" << mercure;
+    QTest::newRow("puis dans le même") << "glisse1 glisse1" << mercure.chopped(8);
+    QTest::newRow("relâcher redessine") << "relache" << "efface";
+    const QString lune = QStringLiteral("CmdLune=Montrer la Lune (inactif); ");
+    const QString champ1 = mercure.mid(lune.size()).chopped(8);
+    QTest::newRow("noms cachés par un changement de champ")
+        << "CmdAffNom champ1" << lune + noms + champ1 + "; efface";
+    QTest::newRow("puis le bouton les cache")
+        << "CmdAffNom champ1 CmdAffNom"
+        << lune + "CmdAffNom=Afficher noms planètes; " + champ1 + "; «Afficher noms planètes»";
+    QTest::newRow("et les montre de nouveau") << "CmdAffNom champ1 CmdAffNom CmdAffNom"
+                                              << lune + noms + champ1 + "; noms=1; «Masquer noms planètes»";
+}
+
+void TstPlanetaire::evenements() {
+    QFETCH(QString, evenements);
+    QFETCH(QString, attendu);
+    Planetaire p = ouvre();
+    const Instantane depart = p.instantane();
+    joue(p, evenements);
+    QCOMPARE(decrit(depart, p.instantane()), attendu);
+}
+
+void TstPlanetaire::departCommeUneCourse_data() {
+    QTest::addColumn<int>("jours");
+    QTest::newRow("un jour") << 1;
+    QTest::newRow("un an") << 365;
+    QTest::newRow("un siècle") << 36524;
+    QTest::newRow("la veille") << -1;
+    QTest::newRow("dix-neuf siècles avant") << -700000;
+}
+
+// A start at the file's date plus N days shows the picture a run of N days reaches.
+void TstPlanetaire::departCommeUneCourse() {
+    QFETCH(int, jours);
+    Planetaire course = ouvre();
+    joue(course, QStringLiteral("champ9 CmdLune"));
+    if (jours < 0) {
+        joue(course, QStringLiteral("remonte"));
+    }
+    joue(course, QStringLiteral("tic*%1").arg(std::abs(jours)));
+    Planetaire saut = ouvre(livrees(), QDate(2025, 1, 1).addDays(jours));
+    joue(saut, QStringLiteral("champ9 CmdLune"));
+    QCOMPARE(saut.instantane().LbTemps, course.instantane().LbTemps);
+    QVERIFY(saut.instantane().ShSidrane == course.instantane().ShSidrane);
+}
+
+void TstPlanetaire::refusDepart_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("refuse");
+    QTest::newRow("31/12/0099") << QDate(99, 12, 31) << true;
+    QTest::newRow("01/01/0100") << QDate(100, 1, 1) << false;
+    QTest::newRow("31/12/9999") << QDate(9999, 12, 31) << false;
+    QTest::newRow("01/01/10000") << QDate(10000, 1, 1) << true;
+    QTest::newRow("invalide") << QDate() << true;
+}
+
+void TstPlanetaire::refusDepart() {
+    QFETCH(QDate, date);
+    QFETCH(bool, refuse);
+    const auto refus = ouvre().refusDepart(date);
+    QCOMPARE(refus.value_or(QString()),
+             refuse ? QStringLiteral("la date de départ doit être comprise entre le 01/01/0100 "
+                                     "et le 31/12/9999")
+                    : QString());
+}
+
+// A Moon turning 10^35 degrees a day from the last day of the calendar: its angle would
+// pass the largest float 3402 days back; the clock keeps a margin and stops 3399 back.
+void TstPlanetaire::remonteJusquAuxAnglesFinis() {
+    DonneesSidranes d = livrees();
+    d.DateDebut = QDate(9999, 12, 31);
+    d.astres[Lune].Periode = 3.6e-33f;
+    d.astres[Lune].AngleInitial = 0;
+    Planetaire p = ouvre(d);
+    QVERIFY(p.refusDepart(QDate(9999, 12, 31).addDays(-3400)).has_value());
+    QVERIFY(!p.refusDepart(QDate(9999, 12, 31).addDays(-3399)).has_value());
+    joue(p, QStringLiteral("CmdLune vitesse12 remonte tic*40"));
+    QCOMPARE(p.etat().Jours, -3300);
+    QVERIFY(!p.etat().EnMarche);
+    joue(p, QStringLiteral("vitesse1 CmdStart tic*200"));
+    QCOMPARE(p.etat().Jours, -3399);
+    QVERIFY(std::isfinite(p.etat().astres[Lune].PosX));
+}
+
+void TstPlanetaire::dateSelonLaLangue_data() {
+    QTest::addColumn<QString>("langue");
+    QTest::addColumn<QString>("lendemain");
+    // Two-digit years in the short formats of en_US and de_DE: widened to four.
+    QTest::newRow("en_US") << "en_US" << "1/2/2025";
+    QTest::newRow("de_DE") << "de_DE" << "02.01.2025";
+    QTest::newRow("fr_FR") << "fr_FR" << "02/01/2025";
+    // The bare locale of minimal systems writes its months in English: French instead.
+    QTest::newRow("C") << "C" << "02/01/2025";
+}
+
+void TstPlanetaire::dateSelonLaLangue() {
+    QFETCH(QString, langue);
+    QFETCH(QString, lendemain);
+    QLocale::setDefault(QLocale(langue));
+    Planetaire p = ouvre();
+    QLocale::setDefault(QLocale::system());
+    joue(p, QStringLiteral("CmdStart tic"));
+    QCOMPARE(p.instantane().LbTemps, lendemain);
+}
+
+QTEST_GUILESS_MAIN(TstPlanetaire)
+#include "tst_planetaire.moc"
