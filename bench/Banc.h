@@ -7,7 +7,6 @@
 
 #include "Glissiere.h"
 #include "LecteurDonnees.h"
-#include "PisteGlissiere.h"
 #include "Polices.h"
 #include "Sidrane.h"
 #include "Tablecom.h"
@@ -23,11 +22,13 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <sys/resource.h>
 #include <vector>
 
@@ -75,10 +76,23 @@ inline void prepareApplication() {
     Polices::charge();
 }
 
+// The window as the program makes it, from the data file at `chemin`.
+inline std::unique_ptr<Sidrane> fenetre(const QString& chemin) {
+    Planetaire::Ouverture o = Planetaire::ouvre({LecteurDonnees::Chemin(chemin), {}});
+    if (std::holds_alternative<ErreurDonnees>(o)) {
+        echoue("the data file was refused");
+    }
+    return std::make_unique<Sidrane>(std::get<Planetaire>(std::move(o)));
+}
+
+// One tick of the window's clock, as its timer gives it.
+inline void tic(Sidrane& fenetre) {
+    QMetaObject::invokeMethod(fenetre.findChild<QTimer*>(QStringLiteral("temps")), "timeout");
+}
+
 // A click on a slider's track, `twips` from its left edge, as the mouse gives it.
-inline void cliqueSurPiste(PisteGlissiere* piste, double twips) {
-    QTest::mouseClick(piste, Qt::LeftButton, {},
-                      QPoint(Twips::enPixels(twips), piste->height() / 2));
+inline void cliqueSurPiste(Glissiere* piste, double twips) {
+    QTest::mouseClick(piste, Qt::LeftButton, {}, QPoint(Twips::enPixels(twips), 16));
     QCoreApplication::processEvents();
 }
 
@@ -86,14 +100,14 @@ inline void cliqueSurPiste(PisteGlissiere* piste, double twips) {
 // all through the window's controls. Leaves the clock running.
 inline void reglageLePlusLourd(Sidrane& fenetre) {
     Tablecom* t = fenetre.tablecom();
-    cliqueSurPiste(t->CO->piste(), 2200);
-    cliqueSurPiste(t->Tp->piste(), 2200);
+    cliqueSurPiste(t->CO, 2200);
+    cliqueSurPiste(t->Tp, 2200);
     t->CmdLune->click();
     t->CmdStart->click();
     t->CmdTrace->click();
     QCoreApplication::processEvents();
-    const Systeme& s = fenetre.etat();
-    if (s.Champ != ChampLePlusLarge || s.Pas != PasLePlusRapide || !s.LuneOn || !s.TraceOn ||
+    const Systeme& s = fenetre.moteur().etat();
+    if (s.Champ != ChampLePlusLarge || s.Pas() != PasLePlusRapide || !s.LuneOn || !s.TraceOn ||
         !s.EnMarche) {
         echoue("the window did not reach its heaviest setting");
     }

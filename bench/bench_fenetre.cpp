@@ -75,7 +75,7 @@ class Mesure : public QObject {
 public:
     Mesure(Sidrane& f, QString r, double secondes, double echantillons)
         : fenetre(f), reglage(std::move(r)), duree(secondes), intervalleEchantillons(echantillons),
-          espion(f.etat().Intervalle) {}
+          espion(f.moteur().etat().Intervalle) {}
 
     void lance() {
         rssAvantHorloge = Banc::rssKo();
@@ -85,11 +85,11 @@ public:
             Banc::reglageLePlusLourd(fenetre);
         } else if (reglage == QLatin1String("leger")) {
             fenetre.tablecom()->CmdStart->click();
-            const Systeme& s = fenetre.etat();
-            if (s.Champ != 3 || s.Pas != 1 || s.TraceOn || s.LuneOn || !s.EnMarche) {
+            const Systeme& s = fenetre.moteur().etat();
+            if (s.Champ != 3 || s.Pas() != 1 || s.TraceOn || s.LuneOn || !s.EnMarche) {
                 Banc::echoue("the window did not reach its lightest running setting");
             }
-        } else if (fenetre.etat().EnMarche) {
+        } else if (fenetre.moteur().etat().EnMarche) {
             Banc::echoue("the clock runs after start-up");
         }
         // A second of running before the measure: the first traces, caches, fonts.
@@ -103,7 +103,7 @@ private:
         cpuTranche = cpuDebut;
         xcbDebut = Xcb::maintenant();
         peinturesDebut = espion.peintures;
-        joursDebutSegment = fenetre.etat().Jours;
+        joursDebutSegment = fenetre.moteur().etat().Jours;
         montre.start();
         espion.montre.start();
         surveillance.setTimerType(Qt::CoarseTimer);
@@ -135,12 +135,12 @@ private:
     }
 
     long long ticks() const {
-        return ticksAnterieurs +
-               (fenetre.etat().Jours - joursDebutSegment) / std::max(1, fenetre.etat().Pas);
+        return ticksAnterieurs + (fenetre.moteur().etat().Jours - joursDebutSegment) /
+                                     std::max(1, fenetre.moteur().etat().Pas());
     }
 
     void surveille() {
-        if (fenetre.etat().EnMarche) {
+        if (fenetre.moteur().etat().EnMarche) {
             return;
         }
         // The clock stopped itself at the calendar's last day: start it again from day 0.
@@ -148,9 +148,9 @@ private:
         Tablecom* t = fenetre.tablecom();
         t->CmdDebut->click();
         t->CmdStart->click();
-        joursDebutSegment = fenetre.etat().Jours;
+        joursDebutSegment = fenetre.moteur().etat().Jours;
         ++relances;
-        if (!fenetre.etat().EnMarche) {
+        if (!fenetre.moteur().etat().EnMarche) {
             Banc::echoue("could not restart the clock");
         }
     }
@@ -287,7 +287,8 @@ int main(int argc, char** argv) {
     std::printf("platform %s, Qt %s, data %s\n", qPrintable(QGuiApplication::platformName()),
                 qVersion(), qPrintable(chemin));
 
-    Sidrane fenetre(chemin);
+    const std::unique_ptr<Sidrane> proprietaire = Banc::fenetre(chemin);
+    Sidrane& fenetre = *proprietaire;
     if (reglage == QLatin1String("arret")) {
         // As the program starts: the splash closes itself after 5 s, then nothing runs.
         fenetre.Form_Load();

@@ -52,27 +52,33 @@ void prepareFenetre(Sidrane& fenetre, Banc::CompteurPeintures& compteur) {
     Banc::reglageLePlusLourd(fenetre);
     fenetre.tablecom()->CmdStart->click();
     QCoreApplication::processEvents();
-    if (fenetre.etat().EnMarche || !fenetre.etat().TraceOn) {
+    if (fenetre.moteur().etat().EnMarche || !fenetre.moteur().etat().TraceOn) {
         Banc::echoue("could not stop the clock with traces kept on");
     }
     attendPeinture(compteur, compteur.n, 200);
 }
 
+// A tick's work without the panel: the orrery's pass and its drawing on the area.
 void passeDePlacement(Sidrane& fenetre, int passes) {
     Cosmos& cosmos = *fenetre.cosmos();
-    // A copy of the window's state: the same bodies, scale offsets and flags.
-    Systeme s = fenetre.etat();
     auto mesure = [&](bool traces, int n) {
-        s.TraceOn = traces;
+        // A copy of the window's orrery, running, with or without traces.
+        Planetaire p = fenetre.moteur();
+        p.CmdStart_Click();
+        if (p.etat().TraceOn != traces) {
+            p.CmdTrace_Click();
+        }
         std::vector<double> temps;
         temps.reserve(size_t(n));
-        int32_t jour = s.Jours;
         for (int i = 0; i < n; ++i) {
-            jour += Banc::PasLePlusRapide;
             const auto debut = Horloge::now();
-            Placement::PlaceAstres(s, cosmos, jour);
+            cosmos.montre(p.temps_Timer());
             const auto fin = Horloge::now();
             temps.push_back(nanosecondes(debut, fin));
+            if (!p.etat().EnMarche) {
+                p.CmdDebut_Click();
+                p.CmdStart_Click();
+            }
             // The repaint a tick would bring, outside the measure.
             QCoreApplication::processEvents();
         }
@@ -101,14 +107,14 @@ void tickAvecPeinture(Sidrane& fenetre, Banc::CompteurPeintures& compteur, int t
     const long long rectanglesAvant = compteur.rectangles;
     const long long pixelsAvant = compteur.pixels;
     for (int i = 0; i < ticks + ticks / 10; ++i) {
-        const int32_t avant = fenetre.etat().Jours;
+        const int32_t avant = fenetre.moteur().etat().Jours;
         const int peintures = compteur.n;
         const auto debut = Horloge::now();
-        fenetre.temps_Timer();
+        Banc::tic(fenetre);
         const auto milieu = Horloge::now();
         const bool peint = attendPeinture(compteur, peintures);
         const auto fin = Horloge::now();
-        if (fenetre.etat().Jours == avant) {
+        if (fenetre.moteur().etat().Jours == avant) {
             // The calendar's end: back to the start date, traces kept.
             fenetre.tablecom()->CmdDebut->click();
             ++relances;
@@ -151,7 +157,8 @@ int unDemarrage(int argc, char** argv, QElapsedTimer& depuisMain) {
     QElapsedTimer t;
     t.start();
     Banc::CompteurPeintures compteur;
-    Sidrane fenetre(chemin);
+    const std::unique_ptr<Sidrane> proprietaire = Banc::fenetre(chemin);
+    Sidrane& fenetre = *proprietaire;
     const double construite = double(t.nsecsElapsed()) / 1e6;
     fenetre.cosmos()->installEventFilter(&compteur);
     fenetre.chargeSansSplash();
@@ -239,15 +246,15 @@ int main(int argc, char** argv) {
 
     {
         Banc::CompteurPeintures compteur;
-        Sidrane fenetre(chemin);
-        prepareFenetre(fenetre, compteur);
-        passeDePlacement(fenetre, entier("--passes", 10000));
+        const std::unique_ptr<Sidrane> fenetre = Banc::fenetre(chemin);
+        prepareFenetre(*fenetre, compteur);
+        passeDePlacement(*fenetre, entier("--passes", 10000));
     }
     {
         Banc::CompteurPeintures compteur;
-        Sidrane fenetre(chemin);
-        prepareFenetre(fenetre, compteur);
-        tickAvecPeinture(fenetre, compteur, entier("--ticks", 3000));
+        const std::unique_ptr<Sidrane> fenetre = Banc::fenetre(chemin);
+        prepareFenetre(*fenetre, compteur);
+        tickAvecPeinture(*fenetre, compteur, entier("--ticks", 3000));
     }
     demarrages(chemin, entier("--demarrages", 7));
     return 0;

@@ -139,7 +139,8 @@ int32_t joursMin(const Systeme& s) {
         const double v = std::fabs(double(a.VitesseAng));
         if (v > 0) {
             // A hair below the largest float, so that rounding the angle never reaches it.
-            const double reste = 0.999 * std::numeric_limits<float>::max() - std::fabs(a.AngleInitial);
+            const double reste =
+                0.999 * std::numeric_limits<float>::max() - std::fabs(a.AngleInitial);
             jours = std::max(jours, std::ceil(-reste / v));
         }
     }

@@ -27,13 +27,13 @@ struct Instantane {
     Bouton CmdCls;
     Bouton CmdLune;
     Bouton CmdAffNom;
-    QString LbOrbite;  // "Champ orbital : " and the field's planet
-    QString LbTemps;   // the current date
-    QString LabCourse; // "Distance parcourue par " and the field's planet
-    QString LbVit;     // thousands of km a day while the clock runs, "0" otherwise
-    QString allure;     // a pace slower than the speed slider's, as spoken; empty for none
-    int allureLente = 0; // which of them: 1..3; 0 for the slider's pace
-    int intervalle = 0;  // the clock's timer in ms; 0: no ticks
+    QString LbOrbite;     // "Champ orbital : " and the field's planet
+    QString LbTemps;      // the current date
+    QString LabCourse;    // "Distance parcourue par " and the field's planet
+    QString LbVit;        // thousands of km a day while the clock runs, "0" otherwise
+    QString allure;       // a pace slower than the speed slider's, as spoken; empty for none
+    int allureLente = 0;  // which of them: 1..3; 0 for the slider's pace
+    int intervalle = 0;   // the clock's timer in ms; 0: no ticks
     bool remonte = false; // time runs backward
 
     // The drawing area's scale: (-Echelle, Echelle) at the upper-left corner,

@@ -116,7 +116,7 @@ const Instantane& Planetaire::compose() {
     vue.CmdCls = {QStringLiteral("Effacer les traces"), s.clsActif};
     // Near fields hold no Moon: there the button is disabled.
     vue.CmdLune = {s.LuneOn ? Legendes::CacherLune : Legendes::MontrerLune, s.Champ > 2};
-    vue.CmdAffNom = {s.NomsOn                  ? Legendes::MasquerNoms
+    vue.CmdAffNom = {s.NomsOn                ? Legendes::MasquerNoms
                      : s.nomsLegendeDessinee ? Legendes::AfficherNomsAuDepart
                                              : Legendes::AfficherNoms,
                      true};
@@ -169,6 +169,10 @@ void Planetaire::arrete() {
 
 const Instantane& Planetaire::temps_Timer() {
     nouveau();
+    // Only a running clock ticks: one late tick after a stop changes nothing.
+    if (!s.EnMarche) {
+        return compose();
+    }
     // The calendar ends on 31 December 9999 and begins on 1 January 100: a tick past
     // either end stops the clock at the last date reached.
     const int64_t jours = int64_t(s.Jours) + int64_t(s.Sens) * s.Pas();
@@ -312,8 +316,8 @@ const Instantane& Planetaire::remonteLeTemps() {
     if (s.Sens < 0 && !s.EnMarche) {
         demarre();
     }
-    vue.annonce = s.Sens < 0 ? QStringLiteral("Le temps remonte")
-                             : QStringLiteral("Le temps avance");
+    vue.annonce =
+        s.Sens < 0 ? QStringLiteral("Le temps remonte") : QStringLiteral("Le temps avance");
     return compose();
 }
 

@@ -45,7 +45,7 @@ struct Cercle {
 struct Systeme {
     static constexpr int NbVitesses = 12;
     // Days per tick at each notch of the speed slider, used from index 1.
-    static constexpr std::array<int32_t, NbVitesses + 1> TabVitesse{0,  1,  2,  3,  4,  6, 8,
+    static constexpr std::array<int32_t, NbVitesses + 1> TabVitesse{0,  1,  2,  3,  4,  6,  8,
                                                                     10, 15, 20, 40, 60, 100};
     // Paces slower than the slider's: one day per tick of this many ms (index 0 unused).
     static constexpr std::array<int32_t, 4> AlluresLentes{0, 100, 500, 2000};
@@ -53,17 +53,17 @@ struct Systeme {
     Astres astres;
     std::array<FormeAstre, NbAstres> ShSidrane{};
     std::array<EtiquetteAstre, NbAstres> LbNom{};
-    int32_t Champ = 3;        // outermost planet in view, 1..9
-    float Echelle = 0;        // half the side of the visible square, km
-    int32_t Jours = 0;        // days since DateDebut, negative before it
-    int32_t IndVitesse = 1;   // the speed slider's notch
-    int32_t AllureLente = 0;  // 0: the slider's pace; 1..3: one of AlluresLentes
-    int32_t Sens = 1;         // 1: time runs forward, -1: backward
-    int32_t JoursDepart = 0;  // Jours of the start date in force, where CmdDebut returns
-    int32_t JoursMin = 0;     // the calendar's reach for this file, in days
-    int32_t JoursMax = 0;     // from DateDebut, backward and forward
-    QDate DateDebut;          // the data file's date: day 0 of the motion
-    int32_t Intervalle = 20;  // ms between ticks at the slider's paces
+    int32_t Champ = 3;       // outermost planet in view, 1..9
+    float Echelle = 0;       // half the side of the visible square, km
+    int32_t Jours = 0;       // days since DateDebut, negative before it
+    int32_t IndVitesse = 1;  // the speed slider's notch
+    int32_t AllureLente = 0; // 0: the slider's pace; 1..3: one of AlluresLentes
+    int32_t Sens = 1;        // 1: time runs forward, -1: backward
+    int32_t JoursDepart = 0; // Jours of the start date in force, where CmdDebut returns
+    int32_t JoursMin = 0;    // the calendar's reach for this file, in days
+    int32_t JoursMax = 0;    // from DateDebut, backward and forward
+    QDate DateDebut;         // the data file's date: day 0 of the motion
+    int32_t Intervalle = 20; // ms between ticks at the slider's paces
     float DegRad = 0;
     int32_t LargeurCosmos = 0; // drawing area's designed width, px: reference of disc sizes
 

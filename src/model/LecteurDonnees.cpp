@@ -446,7 +446,7 @@ Chemin cheminParDefaut() {
     if (aCote.existe() || !QFileInfo::exists(installe)) {
         return aCote;
     }
-    return Chemin(installe);
+    return chemin(Chemin(installe).octets());
 }
 
 ErreurDonnees refusOuverture(const QString& chemin, int erreur) {

@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-Sidrane::Sidrane(Planetaire p) : planetaire(std::move(p)) {
+Sidrane::Sidrane(Planetaire p) : planetaire(std::move(p)), temps(new QTimer(this)) {
     chargeRessources();
     Accessibilite::installe();
     setObjectName(QStringLiteral("Sidrane"));
@@ -36,7 +36,8 @@ Sidrane::Sidrane(Planetaire p) : planetaire(std::move(p)) {
     montre(planetaire.instantane());
     // Client area as designed: 14805 x 11655 twips.
     resize(Twips::enPixels(14805), Twips::enPixels(11655));
-    temps.setTimerType(Qt::PreciseTimer);
+    temps->setObjectName(QStringLiteral("temps"));
+    temps->setTimerType(Qt::PreciseTimer);
     Debut_ = std::make_unique<Debut>(this);
 }
 
@@ -82,7 +83,7 @@ void Sidrane::relie(QPushButton* bouton, Evenement evenement) {
 
 void Sidrane::relieControles() {
     const Tablecom* t = Tablecom_;
-    connect(&temps, &QTimer::timeout, this, [this] { montre(planetaire.temps_Timer()); });
+    connect(temps, &QTimer::timeout, this, [this] { montre(planetaire.temps_Timer()); });
     relie(t->CmdStart, &Planetaire::CmdStart_Click);
     relie(t->CmdDebut, &Planetaire::CmdDebut_Click);
     relie(t->CmdTrace, &Planetaire::CmdTrace_Click);
@@ -137,9 +138,9 @@ void Sidrane::montre(const Instantane& vue) {
 
 void Sidrane::regleIntervalle(int intervalle) {
     if (intervalle == 0) {
-        temps.stop();
+        temps->stop();
     } else {
-        temps.start(intervalle);
+        temps->start(intervalle);
     }
 }
 

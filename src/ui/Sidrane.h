@@ -31,12 +31,12 @@ public:
     // Form_Load without the splash.
     void chargeSansSplash();
 
-    const Systeme& etat() const { return planetaire.etat(); }
+    const Planetaire& moteur() const { return planetaire; }
     Cosmos* cosmos() const { return Cosmos_; }
     Tablecom* tablecom() const { return Tablecom_; }
     Debut* debut() const { return Debut_.get(); }
     // The clock's interval: 0 while stopped.
-    int intervalleTemps() const { return temps.isActive() ? temps.interval() : 0; }
+    int intervalleTemps() const { return temps->isActive() ? temps->interval() : 0; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,7 +59,7 @@ private:
     Tablecom* Tablecom_;
     // Scrolls the panel only while the client area is lower than it.
     DefilementPanneau* Defilement_;
-    QTimer temps;
+    QTimer* temps;
     // The splash and about box: a top-level window of its own, alive for the whole run.
     std::unique_ptr<Debut> Debut_;
 };

@@ -23,7 +23,8 @@ Glissiere::Glissiere(QWidget* panneau, const QPixmap& bouton, const QPixmap& fon
     setFocusPolicy(Qt::TabFocus);
     // Logical pixels: a double-density picture covers the same place.
     const QSizeF naturelle = fond.deviceIndependentSize();
-    setGeometry(Twips::rectPixels(coinFond.x(), coinFond.y(), Twips::depuisPixels(naturelle.width()),
+    setGeometry(Twips::rectPixels(coinFond.x(), coinFond.y(),
+                                  Twips::depuisPixels(naturelle.width()),
                                   Twips::depuisPixels(naturelle.height())));
 }
 
@@ -201,7 +202,8 @@ void Glissiere::paintEvent(QPaintEvent*) {
     const QRect bouton = rectangleBouton();
     const QSize taille = bouton.size() * devicePixelRatio();
     if (boutonAEchelle.size() != taille) {
-        boutonAEchelle = imageBouton.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        boutonAEchelle =
+            imageBouton.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         boutonAEchelle.setDevicePixelRatio(devicePixelRatio());
     }
     p.drawPixmap(bouton.topLeft(), boutonAEchelle);

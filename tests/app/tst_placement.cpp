@@ -269,7 +269,8 @@ void TstPlacement::remiseAZero() {
                     depart == 0 ? float(50 * i + 3) : s.ShSidrane[i].Top);
         // Every label above and to the right, whatever the body's own divisors:
         // Echelle 1000, so 20 right and 10 up.
-        const EtiquetteAstre nom = noms ? EtiquetteAstre{1e7f * i + 20, 10, true} : EtiquetteAstre{};
+        const EtiquetteAstre nom =
+            noms ? EtiquetteAstre{1e7f * i + 20, 10, true} : EtiquetteAstre{};
         QVERIFY2(s.LbNom[i] == nom, qPrintable(QString::number(i)));
     }
     if (lune) {

@@ -6,10 +6,8 @@
 // pressing and dragging on the slider tracks as a user does, and reading the
 // trace image of the drawing area.
 
-#include "ChampOrbital.h"
 #include "Cosmos.h"
 #include "Glissiere.h"
-#include "PisteGlissiere.h"
 #include "Sidrane.h"
 #include "Tablecom.h"
 
@@ -17,6 +15,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <array>
@@ -39,14 +39,35 @@ inline QString dateAffichee(const QDate& date) {
     return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
+// The window as start-up makes it, not shown yet; null when the file is refused.
+inline std::unique_ptr<Sidrane> cree(const QString& chemin = donneesLivrees()) {
+    Planetaire::Ouverture o = Planetaire::ouvre({LecteurDonnees::Chemin(chemin), {}});
+    if (const auto* refus = std::get_if<ErreurDonnees>(&o)) {
+        qWarning().noquote() << refus->message();
+        return nullptr;
+    }
+    return std::make_unique<Sidrane>(std::get<Planetaire>(std::move(o)));
+}
+
 // The window started without the splash and exposed; null when it never shows.
 inline std::unique_ptr<Sidrane> ouvre(const QString& chemin = donneesLivrees()) {
-    auto f = std::make_unique<Sidrane>(chemin);
+    auto f = cree(chemin);
+    if (!f) {
+        return nullptr;
+    }
     f->chargeSansSplash();
     if (!QTest::qWaitForWindowExposed(f.get())) {
         return nullptr;
     }
     return f;
+}
+
+// One tick of the window's clock, as its timer gives it.
+inline void tic(Sidrane& f, int fois = 1) {
+    auto* temps = f.findChild<QTimer*>(QStringLiteral("temps"));
+    for (int k = 0; k < fois; ++k) {
+        QMetaObject::invokeMethod(temps, "timeout");
+    }
 }
 
 inline QPoint surPiste(const QWidget* piste, int x) {
@@ -78,6 +99,14 @@ inline void clique(QWidget* piste, int x, Qt::MouseButton b = Qt::LeftButton) {
 // (the first notch starts at the knob's lowest centre, 218 twips).
 inline int milieuDuCran(int k, int cran) {
     return qRound(((k - 0.5) * cran + 217.5) / 15);
+}
+
+// What the screen shows of the drawing area once pending paints are done: the
+// window's backing store as flushed, not a fresh rendering of the widget.
+inline QImage ecran(const Sidrane& f) {
+    QCoreApplication::processEvents();
+    const Cosmos* c = f.cosmos();
+    return c->screen()->grabWindow(f.winId(), c->x(), c->y(), c->width(), c->height()).toImage();
 }
 
 inline int nonNoirs(const QImage& image, const QRect& zone) {
@@ -120,17 +149,16 @@ inline bool teinteDe(const QImage& image, const QRect& zone, const QColor& c) {
            proche(qBlue(vif), c.blue());
 }
 
-// Watches the clearings of the drawing area around the events of a slider's track:
-// a mark is drawn in a corner no orbit reaches, and each event of the track notes
-// the field and a '*' when the mark was erased since the previous event.
+// Watches the clearings of the drawing area around what a slider reports: a mark is
+// drawn in a corner no orbit reaches, and each report notes the field and a '*' when
+// the mark was erased since the previous report.
 class Espion {
 public:
-    Espion(Sidrane& f, PisteGlissiere* piste) : fenetre(f) {
+    Espion(Sidrane& f, Glissiere* g) : fenetre(f) {
         marque();
-        QObject::connect(piste, &PisteGlissiere::MouseDown, &contexte, [this] { note("D"); });
-        QObject::connect(piste, &PisteGlissiere::MouseMove, &contexte, [this] { note("M"); });
-        QObject::connect(piste, &PisteGlissiere::MouseUp, &contexte, [this] { note("U"); });
-        QObject::connect(piste, &PisteGlissiere::Click, &contexte, [this] { note("C"); });
+        QObject::connect(g, &Glissiere::glisse, &contexte, [this] { note("G"); });
+        QObject::connect(g, &Glissiere::relache, &contexte, [this] { note("R"); });
+        QObject::connect(g, &Glissiere::clique, &contexte, [this] { note("C"); });
     }
 
     QString journal() const { return notes.join(QLatin1Char(' ')); }
@@ -139,17 +167,21 @@ public:
 private:
     static constexpr QRect Coin{15, 15, 50, 50};
 
+    // The window's picture again, with one more circle.
     void marque() {
         Cosmos* c = fenetre.cosmos();
-        const QTransform versUtilisateur = c->versPixels().inverted();
-        const QPointF centre = versUtilisateur.map(QPointF(Coin.center()));
-        c->cercle(centre.x(), centre.y(), 15 / std::fabs(c->versPixels().m11()), QColor(Qt::white));
+        const QPointF centre = c->versPixels().inverted().map(QPointF(Coin.center()));
+        Instantane vue = fenetre.moteur().instantane();
+        vue.efface = false;
+        vue.cercles = {{float(centre.x()), float(centre.y()),
+                        float(15 / std::fabs(c->versPixels().m11())), 0xFFFFFF}};
+        c->montre(vue);
     }
 
     void note(const char* evenement) {
         notes << QStringLiteral("%1%2%3")
                      .arg(QLatin1String(evenement))
-                     .arg(fenetre.etat().Champ)
+                     .arg(fenetre.moteur().etat().Champ)
                      .arg(marqueEffacee() ? QStringLiteral("*") : QString());
         marque();
     }

@@ -95,9 +95,12 @@ void TestAnnonces::basculeDitSaLegende_data() {
                           << L{"annonce Cacher la Lune", "annonce Montrer la Lune"};
     QTest::newRow("noms") << L{"CmdAffNom", "CmdAffNom"}
                           << L{"annonce Masquer noms planètes", "annonce Afficher noms planètes"};
-    // Names asked for while running stop the clock: the new caption only.
+    // Names asked for while running stop the clock, and say so.
     QTest::newRow("noms en marche")
-        << L{"CmdStart", "CmdAffNom"} << L{Demarre, "annonce Masquer noms planètes"};
+        << L{"CmdStart", "CmdAffNom"}
+        << L{Demarre, "annonce Masquer noms planètes. Horloge arrêtée. Date : 01/01/2025"};
+    QTest::newRow("début") << L{"CmdStart", "CmdDebut"}
+                           << L{Demarre, "annonce Retour au début. Date : 01/01/2025"};
     QTest::newRow("effacer ne dit rien") << L{"CmdStart", "CmdTrace", "CmdCls"}
                                          << L{Demarre, "annonce Suspendre la trace des planètes"};
 }
@@ -137,12 +140,11 @@ void TestAnnonces::glissiereDitSonCran() {
     QVERIFY(f);
     Glissiere* g = glissiere == QLatin1String("CO") ? f->tablecom()->CO : f->tablecom()->Tp;
     recus.clear();
-    QTest::keyClick(g->piste(), Qt::Key(cle));
+    QTest::keyClick(g, Qt::Key(cle));
     QCOMPARE(recus.filter(QRegularExpression(QStringLiteral("^(annonce|valeur) "))), attendu);
     // What a review of the slider reads: the notch's text, not a share of the travel.
     if (!attendu.isEmpty()) {
-        QAccessibleTextInterface* texte =
-            QAccessible::queryAccessibleInterface(g->piste())->textInterface();
+        QAccessibleTextInterface* texte = QAccessible::queryAccessibleInterface(g)->textInterface();
         QVERIFY(texte);
         QCOMPARE(QStringLiteral("annonce ") + texte->text(0, texte->characterCount()),
                  attendu.last());
@@ -154,9 +156,7 @@ void TestAnnonces::horlogeNeDitRienAChaqueTop() {
     QVERIFY(f);
     appuie(*f, QStringLiteral("CmdStart"));
     recus.clear();
-    for (int top = 0; top < 10; ++top) {
-        f->temps_Timer();
-    }
+    tic(*f, 10);
     QCOMPARE(recus, QStringList());
     // The date is there when a screen reader looks: ten days after the start.
     QCOMPARE(QAccessible::queryAccessibleInterface(f->tablecom()->LbTemps)->text(QAccessible::Name),
@@ -183,7 +183,7 @@ void TestAnnonces::cosmosDitCeQuIlMontre() {
     QVERIFY(f);
     for (const QString& e : etapes) {
         if (e == QLatin1String("top")) {
-            f->temps_Timer();
+            tic(*f);
         } else {
             appuie(*f, e);
         }

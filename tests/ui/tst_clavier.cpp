@@ -43,7 +43,7 @@ void TestClavier::toucheAppuieSurLeBouton() {
     auto f = ouvre();
     QVERIFY(f);
     QTest::keyClick(f->tablecom()->CmdStart, Qt::Key(cle), modificateurs);
-    QCOMPARE(f->etat().EnMarche, enMarche);
+    QCOMPARE(f->moteur().etat().EnMarche, enMarche);
     QCOMPARE(f->tablecom()->CmdStart->text(),
              enMarche ? QStringLiteral("Arrêter") : QStringLiteral("Démarrer"));
 }

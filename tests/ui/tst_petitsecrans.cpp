@@ -86,7 +86,8 @@ void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
     QVERIFY2(e, "the offscreen screens come from tests/ecrans.json");
     const QRect zone = e->availableGeometry();
 
-    Sidrane f(donneesLivrees());
+    auto proprietaire = cree();
+    Sidrane& f = *proprietaire;
     PremiereTaille premiere;
     f.installEventFilter(&premiere);
     f.move(zone.topLeft() + QPoint(30, 20));

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AideFenetre.h"
 #include "Polices.h"
 #include "Sidrane.h"
 
@@ -89,7 +90,8 @@ void TestPolices::policesDuPanneau() {
     QFETCH(QString, famille);
     QFETCH(qreal, points);
     QFETCH(bool, gras);
-    Sidrane f(QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat"));
+    auto proprietaire = AideFenetre::cree();
+    Sidrane& f = *proprietaire;
     const auto* w = f.findChild<QWidget*>(nom);
     QVERIFY(w);
     // Asked for by name where the machine has Tahoma and Comic Sans's stand-in.

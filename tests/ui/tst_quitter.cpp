@@ -26,7 +26,7 @@ void TstQuitter::quitte() {
     Tablecom* t = fenetre->tablecom();
     QTest::mouseClick(t->CmdStart, Qt::LeftButton);
     QTest::mouseClick(t->CmdTrace, Qt::LeftButton);
-    QTRY_VERIFY(fenetre->etat().Jours > 5);
+    QTRY_VERIFY(fenetre->moteur().etat().Jours > 5);
 
     QTimer::singleShot(100, fenetre.get(), [&] {
         if (parLeBouton) {

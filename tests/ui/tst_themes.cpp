@@ -119,7 +119,7 @@ void TestThemes::nomsALaHauteurDeLeurPolice() {
     auto f = ouvre();
     QVERIFY(f);
     f->tablecom()->CmdAffNom->click();
-    for (int i = 1; i <= f->etat().Champ; ++i) {
+    for (int i = 1; i <= f->moteur().etat().Champ; ++i) {
         const QLabel* nom = f->cosmos()->nom(i);
         QVERIFY(nom->isVisible());
         QVERIFY2(nom->height() >= QFontMetrics(nom->font()).height(), qPrintable(nom->text()));
