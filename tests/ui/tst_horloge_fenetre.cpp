@@ -11,6 +11,7 @@ class TestHorlogeFenetre : public QObject {
 
 private slots:
     void letempsPasseSeul();
+    void vitesseLacheeHorsDeLaPiste();
 };
 
 void TestHorlogeFenetre::letempsPasseSeul() {
@@ -35,6 +36,19 @@ void TestHorlogeFenetre::letempsPasseSeul() {
     QTest::mouseClick(t->CmdDebut, Qt::LeftButton);
     QCOMPARE(t->LbTemps->text(), QStringLiteral("01/01/2025"));
     QCOMPARE(f->cosmos()->rectanglePixels(Terre).center(), terre);
+}
+
+// The speed knob dragged and released off its track: the speed is the one it shows.
+void TestHorlogeFenetre::vitesseLacheeHorsDeLaPiste() {
+    auto f = ouvre();
+    QVERIFY(f);
+    Glissiere* tp = f->tablecom()->Tp;
+    presse(tp, milieuDuCran(1, 161));
+    glisse(tp, milieuDuCran(10, 161));
+    QCOMPARE(f->moteur().etat().Pas(), 1);
+    QTest::mouseRelease(tp, Qt::LeftButton, Qt::NoModifier, QPoint(milieuDuCran(10, 161), 60));
+    QCOMPARE(tp->cran(), 10);
+    QCOMPARE(f->moteur().etat().Pas(), 40);
 }
 
 QTEST_MAIN(TestHorlogeFenetre)
