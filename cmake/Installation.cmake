@@ -61,9 +61,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts are the ones the panel is drawn for, but every caption also fits in
 # the default sans font, so they are recommended, not required. Qt's Wayland
 # plugin lets the program run natively on a Wayland desktop; without it Qt falls
-# back to X through XWayland.
+# back to X through XWayland. Qt's French translation puts its own texts (a field's
+# menu, the file dialog) in the language of the program.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-comic-neue, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-comic-neue, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Read by cmake/PaquetDebian.cmake, which cpack runs on the installed tree.
 set(CPACK_SIDRANES_SOURCE ${CMAKE_SOURCE_DIR})

@@ -62,6 +62,9 @@ public:
     const Instantane& changeDepart(const QDate& date);
     const Instantane& remonteLeTemps();
     const Instantane& choisitAllure(int allureLente);
+    // One pace slower or faster among the slider's and the slower ones.
+    const Instantane& ralentit() { return choisitAllure(s.AllureLente + 1); }
+    const Instantane& accelere() { return choisitAllure(s.AllureLente - 1); }
     static int nbAlluresLentes() { return int(Systeme::AlluresLentes.size()) - 1; }
 
 private:

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Calendrier.h"
 
+#include "Refus.h"
+
+#include <QRegularExpression>
 #include <QStringView>
 
 namespace Calendrier {
@@ -99,6 +102,22 @@ std::optional<QDate> ajouteJours(const QDate& date, int64_t jours) {
         return std::nullopt;
     }
     return QDate::fromJulianDay(jd + jours);
+}
+
+std::variant<QDate, QString> litDate(QStringView texte) {
+    static const QRegularExpression forme(
+        QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{1,4})$"));
+    const QString propre = texte.trimmed().toString();
+    const QRegularExpressionMatch m = forme.match(propre);
+    if (!m.hasMatch()) {
+        return QStringLiteral("%1 n'est pas une date écrite JJ/MM/AAAA, comme 14/07/2030")
+            .arg(Refus::cite(propre));
+    }
+    const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    if (!date.isValid()) {
+        return QStringLiteral("le %1 n'existe pas").arg(propre);
+    }
+    return date;
 }
 
 QString elargitAnnee(QStringView format) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <variant>
 
 // Calendar arithmetic of the simulation. Dates run from 1 January 100 to
 // 31 December 9999, the range the program has always accepted.
@@ -31,6 +32,10 @@ QLocale localeDesDates(const QLocale& utilisateur = QLocale());
 // The locale's short date format, with a two-digit year widened to four digits:
 // the simulation spans thousands of years and "01/01/25" cannot tell 2025 from 9925.
 QString formatCourt(const QLocale& locale = localeDesDates());
+
+// A date as people write it, JJ/MM/AAAA (one or two digits for the day and the month,
+// one to four for the year), or why it is none, in French.
+std::variant<QDate, QString> litDate(QStringView texte);
 
 // A date format with every two-letter year field ("yy", not part of a longer run of y)
 // made "yyyy"; quoted literal text ('...', with '' for a quote) is left alone.

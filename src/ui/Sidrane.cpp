@@ -4,20 +4,26 @@
 
 #include "Accessibilite.h"
 #include "Annonce.h"
+#include "ChoixDate.h"
 #include "Contact.h"
 #include "Cosmos.h"
 #include "Debut.h"
 #include "DefilementPanneau.h"
 #include "Glissiere.h"
+#include "ImageEnregistree.h"
 #include "LabelCliquable.h"
+#include "MenuContextuel.h"
 #include "Ressources.h"
 #include "SurveillanceEcran.h"
 #include "Tablecom.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 Sidrane::Sidrane(Planetaire p) : planetaire(std::move(p)), temps(new QTimer(this)) {
@@ -33,6 +39,7 @@ Sidrane::Sidrane(Planetaire p) : planetaire(std::move(p)), temps(new QTimer(this
     creeControles();
     initAstres();
     relieControles();
+    relieMenu();
     montre(planetaire.instantane());
     // Client area as designed: 14805 x 11655 twips.
     resize(Twips::enPixels(14805), Twips::enPixels(11655));
@@ -128,6 +135,7 @@ void Sidrane::montre(const Instantane& vue) {
     t->LbVit->setText(vue.LbVit);
     t->Tp->setTexteImpose(vue.allure);
     Cosmos_->montre(vue);
+    Menu_->montre(vue, isFullScreen());
     if (vue.intervalle != intervalleTemps()) {
         regleIntervalle(vue.intervalle);
     }
@@ -180,4 +188,75 @@ void Sidrane::LabContact_Click() {
 
 void Sidrane::CmdFin_Click() {
     QCoreApplication::exit(0);
+}
+
+// ---- Beyond the panel ----
+
+void Sidrane::relieMenu() {
+    Menu_ = new MenuContextuel(this, Tablecom_, planetaire.textesChamps());
+    QMenu* menu = Menu_->menu();
+    Cosmos_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Cosmos_, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint& p) { menu->popup(Cosmos_->mapToGlobal(p)); });
+    // From the keyboard, wherever the focus is: over the middle of the drawing area.
+    auto* ouvre = new QAction(this);
+    ouvre->setShortcuts({Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu});
+    addAction(ouvre);
+    connect(ouvre, &QAction::triggered, this,
+            [this, menu] { menu->popup(Cosmos_->mapToGlobal(Cosmos_->rect().center())); });
+    const MenuContextuel* m = Menu_;
+    connect(m, &MenuContextuel::allerALaDate, this, &Sidrane::allerALaDate);
+    connect(m, &MenuContextuel::aujourdhui, this, &Sidrane::aujourdhui);
+    connect(m, &MenuContextuel::remonte, this, [this] { montre(planetaire.remonteLeTemps()); });
+    connect(m, &MenuContextuel::allure, this,
+            [this](int k) { montre(planetaire.choisitAllure(k)); });
+    connect(m, &MenuContextuel::ralentir, this, [this] { montre(planetaire.ralentit()); });
+    connect(m, &MenuContextuel::accelerer, this, [this] { montre(planetaire.accelere()); });
+    connect(m, &MenuContextuel::pleinEcran, this, &Sidrane::basculePleinEcran);
+    connect(m, &MenuContextuel::enregistre, this, &Sidrane::enregistreImage);
+}
+
+void Sidrane::allerALaDate() {
+    ChoixDate choix(this, planetaire.etat().DateCour(),
+                    [this](const QDate& d) { return planetaire.refusDepart(d); });
+    if (choix.exec() == QDialog::Accepted) {
+        changeDepart(choix.date());
+    }
+}
+
+void Sidrane::aujourdhui() {
+    const QDate date = QDate::currentDate();
+    if (const auto refus = planetaire.refusDepart(date)) {
+        QMessageBox::warning(this, QStringLiteral("Aujourd'hui"), *refus + u'.');
+        return;
+    }
+    changeDepart(date);
+}
+
+void Sidrane::changeDepart(const QDate& date) {
+    montre(planetaire.changeDepart(date));
+}
+
+void Sidrane::basculePleinEcran() {
+    if (isFullScreen()) {
+        showNormal();
+    } else {
+        showFullScreen();
+    }
+    Menu_->montre(planetaire.instantane(), isFullScreen());
+}
+
+void Sidrane::enregistreImage() {
+    const QString nom =
+        QStringLiteral("sidranes-%1.png")
+            .arg(planetaire.etat().DateCour().toString(QStringLiteral("yyyy-MM-dd")));
+    const QString chemin = ImageEnregistree::demandeChemin(this, nom);
+    if (chemin.isEmpty()) {
+        return;
+    }
+    if (const auto erreur = ImageEnregistree::ecrit(Cosmos_->photo(), chemin)) {
+        QString phrase = *erreur;
+        phrase[0] = phrase[0].toUpper();
+        QMessageBox::warning(this, QStringLiteral("Enregistrer l'image"), phrase + u'.');
+    }
 }

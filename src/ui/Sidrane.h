@@ -11,6 +11,7 @@
 class Cosmos;
 class Debut;
 class DefilementPanneau;
+class MenuContextuel;
 class QPushButton;
 class Tablecom;
 
@@ -53,12 +54,20 @@ private:
     void LabApropos_Click();
     void LabContact_Click();
     void CmdFin_Click();
+    // Beyond the panel, from the drawing area's context menu or its shortcuts.
+    void relieMenu();
+    void allerALaDate();
+    void aujourdhui();
+    void changeDepart(const QDate& date);
+    void basculePleinEcran();
+    void enregistreImage();
 
     Planetaire planetaire;
     Cosmos* Cosmos_;
     Tablecom* Tablecom_;
     // Scrolls the panel only while the client area is lower than it.
     DefilementPanneau* Defilement_;
+    MenuContextuel* Menu_;
     QTimer* temps;
     // The splash and about box: a top-level window of its own, alive for the whole run.
     std::unique_ptr<Debut> Debut_;

@@ -42,7 +42,9 @@ void joueUn(Planetaire& p, const QString& evenement) {
         {QStringLiteral("CmdAffNom"), &Planetaire::CmdAffNom_Click},
         {QStringLiteral("tic"), &Planetaire::temps_Timer},
         {QStringLiteral("relache"), &Planetaire::champRelache},
-        {QStringLiteral("remonte"), &Planetaire::remonteLeTemps}};
+        {QStringLiteral("remonte"), &Planetaire::remonteLeTemps},
+        {QStringLiteral("ralentit"), &Planetaire::ralentit},
+        {QStringLiteral("accelere"), &Planetaire::accelere}};
     const QString nom = evenement.section(u'*', 0, 0);
     const int fois = evenement.contains(u'*') ? evenement.section(u'*', 1).toInt() : 1;
     const int n = QStringView(nom).right(1).toInt();
@@ -229,6 +231,11 @@ void TstPlanetaire::evenements_data() {
                                                   "LbVit=2573; temps=100; allure=1 jour "
                                                   "toutes les 0,1 seconde; " +
                                                   arreter;
+    QTest::newRow("ralentir trois fois et plus")
+        << "ralentit ralentit ralentit ralentit"
+        << "allure=1 jour toutes les 2 secondes; «1 jour toutes les 2 secondes»";
+    QTest::newRow("ralentir puis accélérer au-delà") << "ralentit accelere accelere"
+                                                     << "«1 jour par pas»";
     QTest::newRow("la glissière reprend la main")
         << "allure1 CmdStart vitesse8 tic" << marche + "LbTemps=16/01/2025; " + terre;
     QTest::newRow("nouvelle date de départ")

@@ -20,6 +20,8 @@ private slots:
     void formatCourt();
     void localeDesDates_data();
     void localeDesDates();
+    void litDate_data();
+    void litDate();
 };
 
 void TstCalendrier::bornes() {
@@ -218,6 +220,43 @@ void TstCalendrier::localeDesDates() {
     QFETCH(QString, utilisateur);
     QFETCH(QString, attendu);
     QCOMPARE(Calendrier::localeDesDates(QLocale(utilisateur)).name(), attendu);
+}
+
+void TstCalendrier::litDate_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("lu"); // the date, ISO, or the refusal
+    const QString forme = QStringLiteral(" n'est pas une date écrite JJ/MM/AAAA, comme 14/07/2030");
+    QTest::newRow("14/07/2030") << "14/07/2030"
+                                << "2030-07-14";
+    QTest::newRow("chiffres seuls et espaces") << " 1/3/100 "
+                                               << "0100-03-01";
+    QTest::newRow("29 février bissextile") << "29/02/2024"
+                                           << "2024-02-29";
+    QTest::newRow("29 février ordinaire") << "29/02/2025"
+                                          << "le 29/02/2025 n'existe pas";
+    QTest::newRow("mois 13") << "01/13/2025"
+                             << "le 01/13/2025 n'existe pas";
+    QTest::newRow("jour 0") << "00/01/2025"
+                            << "le 00/01/2025 n'existe pas";
+    QTest::newRow("an 0") << "01/01/0"
+                          << "le 01/01/0 n'existe pas";
+    QTest::newRow("cinq chiffres") << "01/01/10000"
+                                   << "«\u00A001/01/10000\u00A0»" + forme;
+    QTest::newRow("tirets") << "14-07-2030"
+                            << "«\u00A014-07-2030\u00A0»" + forme;
+    QTest::newRow("chiffres arabes") << "١٤/٠٧/٢٠٣٠"
+                                     << "«\u00A0١٤/٠٧/٢٠٣٠\u00A0»" + forme;
+    QTest::newRow("vide") << ""
+                          << "«\u00A0\u00A0»" + forme;
+}
+
+void TstCalendrier::litDate() {
+    QFETCH(QString, texte);
+    QFETCH(QString, lu);
+    const auto d = Calendrier::litDate(texte);
+    QCOMPARE(std::holds_alternative<QDate>(d) ? std::get<QDate>(d).toString(Qt::ISODate)
+                                              : std::get<QString>(d),
+             lu);
 }
 
 QTEST_GUILESS_MAIN(TstCalendrier)
