@@ -246,7 +246,9 @@ void Sidrane::basculePleinEcran() {
     Menu_->montre(planetaire.instantane(), isFullScreen());
 }
 
+// The picture as shown when it was asked for: the clock may run on behind the dialog.
 void Sidrane::enregistreImage() {
+    const QImage photo = Cosmos_->photo();
     const QString nom =
         QStringLiteral("sidranes-%1.png")
             .arg(planetaire.etat().DateCour().toString(QStringLiteral("yyyy-MM-dd")));
@@ -254,7 +256,7 @@ void Sidrane::enregistreImage() {
     if (chemin.isEmpty()) {
         return;
     }
-    if (const auto erreur = ImageEnregistree::ecrit(Cosmos_->photo(), chemin)) {
+    if (const auto erreur = ImageEnregistree::ecrit(photo, chemin)) {
         QString phrase = *erreur;
         phrase[0] = phrase[0].toUpper();
         QMessageBox::warning(this, QStringLiteral("Enregistrer l'image"), phrase + u'.');
