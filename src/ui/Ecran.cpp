@@ -32,6 +32,22 @@ void garde(QtMsgType type, const QMessageLogContext&, const QString& message) {
     recus.append({type, message});
 }
 
+// No exception may leave the event loop: it would abort with an English message.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* objet, QEvent* evenement) override {
+        try {
+            return QApplication::notify(objet, evenement);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "Sidranes s'arrête sur une erreur imprévue\u00A0: %s.\n",
+                         e.what());
+            std::_Exit(1);
+        }
+    }
+};
+
 [[noreturn]] void refuse(const QString& raison) {
     std::fprintf(stderr, "Sidranes ne peut pas démarrer\u00A0: %s.\n", qUtf8Printable(raison));
     std::exit(1);
@@ -39,7 +55,7 @@ void garde(QtMsgType type, const QMessageLogContext&, const QString& message) {
 
 } // namespace
 
-bool annonce(const QProcessEnvironment& environnement, const QStringList& arguments) {
+bool ecranDesigne(const QProcessEnvironment& environnement, const QStringList& arguments) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         if (!environnement.value(QLatin1String(variable)).isEmpty()) {
@@ -54,19 +70,40 @@ bool annonce(const QProcessEnvironment& environnement, const QStringList& argume
 #endif
 }
 
-std::optional<QString> refusFacteur(const QProcessEnvironment& environnement) {
-    const QString texte = environnement.value(QStringLiteral("QT_SCALE_FACTOR")).trimmed();
-    if (texte.isEmpty()) {
-        return std::nullopt;
-    }
+namespace {
+
+// The toolkit opens no window at 0 or below, nor at infinity, and past a few thousand
+// times the pictures have less than a pixel: far beyond any real screen.
+constexpr double FacteurMax = 100;
+
+bool facteurUtilisable(const QString& texte) {
     bool nombre = false;
     const double facteur = texte.toDouble(&nombre);
-    if (!nombre || (facteur > 0 && std::isfinite(facteur))) {
-        return std::nullopt; // not a number: the toolkit leaves it aside
+    // Not a number: the toolkit leaves it aside.
+    return !nombre || (facteur > 0 && facteur <= FacteurMax);
+}
+
+QString refusDeVariable(const char* variable, const QString& texte) {
+    return QStringLiteral("la variable %1 vaut «\u00A0%2\u00A0»\u00A0; il faut un nombre "
+                          "positif d'au plus 100, par exemple 1 ou 1.5, ou retirer la variable")
+        .arg(QLatin1String(variable), texte.left(20));
+}
+
+} // namespace
+
+std::optional<QString> refusFacteur(const QProcessEnvironment& environnement) {
+    const QString texte = environnement.value(QStringLiteral("QT_SCALE_FACTOR")).trimmed();
+    if (!texte.isEmpty() && !facteurUtilisable(texte)) {
+        return refusDeVariable("QT_SCALE_FACTOR", texte);
     }
-    return QStringLiteral("la variable QT_SCALE_FACTOR vaut «\u00A0%1\u00A0»\u00A0; il faut un "
-                          "nombre positif, par exemple 1 ou 1.5, ou retirer la variable")
-        .arg(texte.left(20));
+    // One factor per screen, "1.5;2" or "HDMI-1=1.5;DP-2=2".
+    const QString parEcran = environnement.value(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
+    for (const QString& entree : parEcran.split(u';', Qt::SkipEmptyParts)) {
+        if (!facteurUtilisable(entree.section(u'=', -1).trimmed())) {
+            return refusDeVariable("QT_SCREEN_SCALE_FACTORS", parEcran.trimmed());
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> refusProfondeur(int profondeur) {
@@ -89,7 +126,7 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    if (!annonce(environnement, arguments)) {
+    if (!ecranDesigne(environnement, arguments)) {
         std::fprintf(stderr, "%s (ni DISPLAY ni WAYLAND_DISPLAY n'est défini).\n", SansEcran);
         std::exit(1);
     }
@@ -97,14 +134,19 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
         refuse(*raison);
     }
     const QtMessageHandler avant = qInstallMessageHandler(garde);
-    auto application = std::make_unique<QApplication>(argc, argv);
+    std::unique_ptr<QApplication> application = std::make_unique<Application>(argc, argv);
     qInstallMessageHandler(avant);
     for (const auto& [type, message] : std::as_const(recus)) {
         qt_message_output(type, contexteVide, message);
     }
     recus.clear();
     const QScreen* ecran = QGuiApplication::primaryScreen();
-    if (visible() && ecran != nullptr) {
+    if (ecran == nullptr) {
+        // A platform with no screen at all (a frame buffer that cannot be opened).
+        std::fprintf(stderr, "%s (le système graphique n'en a trouvé aucun).\n", SansEcran);
+        std::exit(1);
+    }
+    if (visible()) {
         if (const auto raison = refusProfondeur(ecran->depth())) {
             refuse(*raison);
         }

@@ -16,10 +16,11 @@ namespace Ecran {
 // True when the environment names a display (DISPLAY, WAYLAND_DISPLAY) or the user
 // chose a platform himself (QT_QPA_PLATFORM, or -platform on the command line). Only
 // X11 and Wayland systems need one; elsewhere the system's own screen is always there.
-bool annonce(const QProcessEnvironment& environnement, const QStringList& arguments);
+bool ecranDesigne(const QProcessEnvironment& environnement, const QStringList& arguments);
 
-// Why QT_SCALE_FACTOR, when set, cannot be used: the toolkit would open no window at
-// all with 0, a negative or an infinite factor.
+// Why QT_SCALE_FACTOR or one of QT_SCREEN_SCALE_FACTORS, when set, cannot be used:
+// the toolkit opens no window with 0, a negative or an infinite factor, and a huge one
+// leaves the pictures less than a pixel.
 std::optional<QString> refusFacteur(const QProcessEnvironment& environnement);
 
 // Why the screen the application opened cannot show the program: fewer than 16 bits

@@ -8,11 +8,11 @@ class TestEcran : public QObject {
     Q_OBJECT
 
 private slots:
-    void annonce_data();
-    void annonce();
+    void ecranDesigne_data();
+    void ecranDesigne();
 };
 
-void TestEcran::annonce_data() {
+void TestEcran::ecranDesigne_data() {
     QTest::addColumn<QStringList>("variables"); // NAME=value
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("attendu");
@@ -28,7 +28,7 @@ void TestEcran::annonce_data() {
     QTest::newRow("-platform") << QStringList() << QStringList{"-platform", "offscreen"} << true;
 }
 
-void TestEcran::annonce() {
+void TestEcran::ecranDesigne() {
     QFETCH(QStringList, variables);
     QFETCH(QStringList, arguments);
     QFETCH(bool, attendu);
@@ -36,7 +36,7 @@ void TestEcran::annonce() {
     for (const QString& v : variables) {
         environnement.insert(v.section(u'=', 0, 0), v.section(u'=', 1));
     }
-    QCOMPARE(Ecran::annonce(environnement, arguments), attendu);
+    QCOMPARE(Ecran::ecranDesigne(environnement, arguments), attendu);
 }
 
 QTEST_APPLESS_MAIN(TestEcran)

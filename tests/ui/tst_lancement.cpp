@@ -53,10 +53,10 @@ void TestLancement::lancement_data() {
     QTest::newRow("--version") << QByteArray("prog") << QByteArray() << QStringList{"--version"}
                                << QStringList() << 0 << "Sidranes " SIDRANES_VERSION "\n";
     QTest::newRow("--help") << QByteArray("prog") << QByteArray() << QStringList{"--help"}
-                            << QStringList() << 0 << "Utilisation : sidranes [FICHIER]\n";
+                            << QStringList() << 0 << "Utilisation : sidranes [OPTION…] [FICHIER]\n";
     QTest::newRow("option inconnue")
         << QByteArray("prog") << livrees() << QStringList{"--plein-ecran"} << QStringList() << 2
-        << "sidranes : option inconnue « --plein-ecran ».\nUtilisation : sidranes [FICHIER] ;";
+        << "sidranes : option inconnue « --plein-ecran ».\nUtilisation : sidranes [OPTION…] [FICHIER] ;";
     QTest::newRow("deux fichiers")
         << QByteArray("prog") << livrees() << QStringList{"a.dat", "b.dat"} << QStringList() << 2
         << "sidranes : un seul fichier de données à la fois, 2 donnés.";
