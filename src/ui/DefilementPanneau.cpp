@@ -15,17 +15,47 @@ namespace {
 // the strip of its background.
 const int Marge = Twips::enPixels(120);
 
+QScrollBar* nouvelleBarre(Qt::Orientation sens, QWidget* fenetre, const char* nom) {
+    auto* b = new QScrollBar(sens, fenetre);
+    b->setObjectName(QLatin1String(nom));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->hide();
+    // One row of buttons, or a third of the panel's width, per step.
+    b->setSingleStep(Twips::enPixels(sens == Qt::Vertical ? 480 : 1000));
+    return b;
+}
+
+void regle(QScrollBar* b, const QRect& place, int plage, int page) {
+    if (place.isEmpty()) {
+        b->hide();
+        b->setValue(0);
+        return;
+    }
+    b->setGeometry(place);
+    b->setRange(0, plage);
+    b->setPageStep(page);
+    b->show();
+    b->raise();
+}
+
+// The scroll value that brings [debut, fin) into a view of `vue` from `valeur`.
+int enVue(int valeur, int debut, int fin, int vue) {
+    if (debut < valeur) {
+        return debut;
+    }
+    return fin > valeur + vue ? fin - vue : valeur;
+}
+
 } // namespace
 
 DefilementPanneau::DefilementPanneau(QWidget* panneau)
     : QObject(panneau), panneau(panneau),
-      barre_(new QScrollBar(Qt::Vertical, panneau->parentWidget())) {
-    barre_->setObjectName(QStringLiteral("DefilementPanneau"));
-    barre_->setFocusPolicy(Qt::NoFocus);
-    barre_->hide();
-    // One row of buttons per step of the wheel or the arrows.
-    barre_->setSingleStep(Twips::enPixels(480));
-    connect(barre_, &QScrollBar::valueChanged, this, &DefilementPanneau::decale);
+      verticale(nouvelleBarre(Qt::Vertical, panneau->parentWidget(), "DefilementPanneau")),
+      horizontale(
+          nouvelleBarre(Qt::Horizontal, panneau->parentWidget(), "DefilementPanneauLargeur")) {
+    for (QScrollBar* b : {verticale, horizontale}) {
+        connect(b, &QScrollBar::valueChanged, this, &DefilementPanneau::decale);
+    }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* maintenant) {
         if (maintenant && this->panneau->isAncestorOf(maintenant)) {
             montre(maintenant);
@@ -34,49 +64,39 @@ DefilementPanneau::DefilementPanneau(QWidget* panneau)
     panneau->installEventFilter(this);
 }
 
-void DefilementPanneau::place() {
-    const QWidget* fenetre = panneau->parentWidget();
-    const int hauteur = fenetre->height();
-    const int depassement = panneau->height() - hauteur;
-    if (depassement <= 0) {
-        barre_->hide();
-        barre_->setValue(0);
-        return;
-    }
-    const int largeur = barre_->sizeHint().width();
-    // Beside the panel, or over its right margin when the window ends too close to it.
-    const int gauche = std::min(panneau->geometry().right() + 1, fenetre->width() - largeur);
-    barre_->setGeometry(gauche, 0, largeur, hauteur);
-    barre_->setRange(0, depassement);
-    barre_->setPageStep(hauteur);
-    barre_->show();
-    barre_->raise();
-    decale(barre_->value());
+void DefilementPanneau::place(const Disposition::Plan& plan) {
+    coin = plan.panneau;
+    regle(verticale, plan.barreVerticale, plan.plageVerticale, plan.barreVerticale.height());
+    regle(horizontale, plan.barreHorizontale, plan.plageHorizontale, plan.barreHorizontale.width());
+    decale();
 }
 
-void DefilementPanneau::decale(int valeur) {
-    panneau->move(panneau->x(), -valeur);
+void DefilementPanneau::decale() {
+    panneau->move(coin - QPoint(horizontale->value(), verticale->value()));
 }
 
 void DefilementPanneau::montre(const QWidget* controle) {
-    if (barre_->isHidden()) {
-        return;
+    const QRect r = QRect(controle->mapTo(panneau, QPoint()), controle->size())
+                        .adjusted(-Marge, -Marge, Marge, Marge);
+    if (!verticale->isHidden()) {
+        verticale->setValue(
+            enVue(verticale->value(), r.top(), r.bottom() + 1, verticale->pageStep()));
     }
-    const int haut = controle->mapTo(panneau, QPoint()).y() - Marge;
-    const int bas = haut + controle->height() + 2 * Marge;
-    const int vue = barre_->pageStep();
-    if (haut < barre_->value()) {
-        barre_->setValue(haut);
-    } else if (bas > barre_->value() + vue) {
-        barre_->setValue(bas - vue);
+    if (!horizontale->isHidden()) {
+        horizontale->setValue(
+            enVue(horizontale->value(), r.left(), r.right() + 1, horizontale->pageStep()));
     }
 }
 
 bool DefilementPanneau::eventFilter(QObject*, QEvent* evenement) {
     // The wheel anywhere over the panel: no control of the panel takes it.
-    if (evenement->type() == QEvent::Wheel && !barre_->isHidden()) {
-        QCoreApplication::sendEvent(barre_, evenement);
-        return true;
+    if (evenement->type() != QEvent::Wheel) {
+        return false;
     }
-    return false;
+    QScrollBar* b = !verticale->isHidden() ? verticale : horizontale;
+    if (b->isHidden()) {
+        return false;
+    }
+    QCoreApplication::sendEvent(b, evenement);
+    return true;
 }

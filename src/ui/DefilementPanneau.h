@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Disposition.h"
+
 #include <QObject>
 
 class QScrollBar;
 class QWidget;
 
 // Keeps every control of the command panel within reach when the window's client
-// area is lower than the panel: a scroll bar beside the panel, the mouse wheel over
-// the panel and the keyboard focus move it up and down. While the panel fits, the
-// bar is hidden and the panel stays where the window's layout puts it.
+// area is too small for it: scroll bars beside and below the panel, the mouse wheel
+// over the panel and the keyboard focus move it. While the panel fits, the bars are
+// hidden and the panel stays where the window's layout puts it.
 class DefilementPanneau : public QObject {
     Q_OBJECT
 
@@ -18,18 +20,21 @@ public:
     // `panneau` is a child of the window whose client area it may outgrow.
     explicit DefilementPanneau(QWidget* panneau);
 
-    // After each layout of the window (the panel back at Top 0): shows or hides the
-    // bar, and keeps the part of the panel that was in view.
-    void place();
-    QScrollBar* barre() const { return barre_; }
+    // After each layout of the window: the bars as the plan has them, and the part of
+    // the panel that was in view kept in view.
+    void place(const Disposition::Plan& plan);
+    QScrollBar* barre() const { return verticale; }
+    QScrollBar* barreHorizontale() const { return horizontale; }
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void montre(const QWidget* controle);
-    void decale(int valeur);
+    void decale();
 
     QWidget* panneau;
-    QScrollBar* barre_;
+    QScrollBar* verticale;
+    QScrollBar* horizontale;
+    QPoint coin; // the panel's place when not scrolled
 };

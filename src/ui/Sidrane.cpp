@@ -25,6 +25,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 
 Sidrane::Sidrane(Planetaire p) : planetaire(std::move(p)), temps(new QTimer(this)) {
     chargeRessources();
@@ -166,12 +168,13 @@ void Sidrane::chargeSansSplash() {
 }
 
 void Sidrane::resizeEvent(QResizeEvent*) {
-    // Form_Resize: the drawing area is the square of the client height, the panel beside it.
-    const int h = height();
-    Cosmos_->setGeometry(0, 0, h, h);
-    Tablecom_->move(Cosmos_->width() + Twips::enPixels(120), 0);
-    // A client area lower than the panel would cut its last controls off.
-    Defilement_->place();
+    // Form_Resize: the drawing area is the square of the client height, the panel beside
+    // it; a window too narrow for both shrinks the square rather than cut the panel.
+    const Disposition::Plan plan = Disposition::calcule(
+        {size(), Tablecom_->size(), Twips::enPixels(120),
+         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Defilement_->barre())});
+    Cosmos_->setGeometry(plan.cosmos);
+    Defilement_->place(plan);
 }
 
 // ---- Leading out of the simulation ----

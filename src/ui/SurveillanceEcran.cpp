@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SurveillanceEcran.h"
 
-#include "Affichage.h"
 #include "Twips.h"
+#include "ZoneDeTravail.h"
 
 #include <QApplication>
 #include <QExposeEvent>
@@ -13,7 +13,7 @@
 
 namespace {
 
-Affichage::Cadre enTwips(const QRect& r) {
+ZoneDeTravail::Cadre enTwips(const QRect& r) {
     return {float(Twips::depuisPixels(r.x())), float(Twips::depuisPixels(r.y())),
             float(Twips::depuisPixels(r.width())), float(Twips::depuisPixels(r.height()))};
 }
@@ -99,8 +99,9 @@ void SurveillanceEcran::applique(QWidget* fenetre) {
     }
     QScreen* ecran = fenetre->screen();
     const QRect exterieur = fenetre->frameGeometry();
-    const Affichage::Cadre avant = enTwips(exterieur);
-    const Affichage::Cadre apres = Affichage::ajuste(enTwips(ecran->availableGeometry()), avant);
+    const ZoneDeTravail::Cadre avant = enTwips(exterieur);
+    const ZoneDeTravail::Cadre apres =
+        ZoneDeTravail::ajuste(enTwips(ecran->availableGeometry()), avant);
     if (apres == avant) {
         return;
     }

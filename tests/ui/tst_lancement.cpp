@@ -56,7 +56,8 @@ void TestLancement::lancement_data() {
                             << QStringList() << 0 << "Utilisation : sidranes [OPTION…] [FICHIER]\n";
     QTest::newRow("option inconnue")
         << QByteArray("prog") << livrees() << QStringList{"--plein-ecran"} << QStringList() << 2
-        << "sidranes : option inconnue « --plein-ecran ».\nUtilisation : sidranes [OPTION…] [FICHIER] ;";
+        << "sidranes : option inconnue « --plein-ecran ».\nUtilisation : sidranes [OPTION…] "
+           "[FICHIER] ;";
     QTest::newRow("deux fichiers")
         << QByteArray("prog") << livrees() << QStringList{"a.dat", "b.dat"} << QStringList() << 2
         << "sidranes : un seul fichier de données à la fois, 2 donnés.";

@@ -48,7 +48,8 @@ protected:
 };
 
 QScrollBar* barre(const Sidrane& f) {
-    return f.findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return f.findChild<QScrollBar*>(QStringLiteral("DefilementPanneau"),
+                                    Qt::FindDirectChildrenOnly);
 }
 
 // Tab after Tab from the panel to the last link, each control that takes the focus
@@ -71,17 +72,21 @@ void tabulationsJusquAuContact(Sidrane& f) {
 void TestPetitsEcrans::ouvertDansLaZoneDeTravail_data() {
     QTest::addColumn<QString>("ecran");
     QTest::addColumn<QSize>("taille");
-    // The offscreen frame is 2 px on each side. The panel is 569 px high.
-    QTest::newRow("large") << "large" << QSize(987, 777);
-    QTest::newRow("1366x768") << "1366x768" << QSize(987, 764);
-    QTest::newRow("1024x600") << "1024x600" << QSize(987, 596);
-    QTest::newRow("800x600") << "800x600" << QSize(796, 596);
-    QTest::newRow("640x480") << "640x480" << QSize(636, 476);
+    QTest::addColumn<int>("cote"); // of the drawing square
+    // The offscreen frame is 2 px on each side. The panel is 200 x 569 px, 8 px from the
+    // square, and keeps its width: a narrow window has a smaller square; a low one a
+    // 14 px bar, beside the panel.
+    QTest::newRow("large") << "large" << QSize(987, 777) << 777;
+    QTest::newRow("1366x768") << "1366x768" << QSize(987, 764) << 764;
+    QTest::newRow("1024x600") << "1024x600" << QSize(987, 596) << 596;
+    QTest::newRow("800x600") << "800x600" << QSize(796, 596) << 588;
+    QTest::newRow("640x480") << "640x480" << QSize(636, 476) << 414;
 }
 
 void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
     QFETCH(QString, ecran);
     QFETCH(QSize, taille);
+    QFETCH(int, cote);
     QScreen* e = ecranNomme(ecran);
     QVERIFY2(e, "the offscreen screens come from tests/ecrans.json");
     const QRect zone = e->availableGeometry();
@@ -100,10 +105,10 @@ void TestPetitsEcrans::ouvertDansLaZoneDeTravail() {
             QStringLiteral("%1 x %2").arg(premiere.taille.width()).arg(premiere.taille.height())));
     QTRY_COMPARE(f.size(), taille);
     QVERIFY(zone.contains(f.frameGeometry()));
-    // Laid out for the fitted size: the drawing area fills the client height, the
-    // panel stands beside it at the top.
-    QCOMPARE(f.cosmos()->geometry(), QRect(0, 0, taille.height(), taille.height()));
-    QCOMPARE(f.tablecom()->pos(), QPoint(taille.height() + 8, 0));
+    // Laid out for the fitted size: the drawing square, the whole panel beside it.
+    QCOMPARE(f.cosmos()->geometry(), QRect(0, 0, cote, cote));
+    QCOMPARE(f.tablecom()->pos(), QPoint(cote + 8, 0));
+    QVERIFY(f.tablecom()->geometry().right() < taille.width());
     // Scrolled only when it does not fit.
     QCOMPARE(barre(f)->isVisible(), taille.height() < 569);
     QApplication::setActiveWindow(&f);

@@ -15,12 +15,15 @@
 
 #include "AideFenetre.h"
 #include "Debut.h"
+#include "Disposition.h"
 #include "LabelCliquable.h"
 #include "Twips.h"
 
 #include <QDesktopServices>
 #include <QFrame>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <cmath>
 #include <csignal>
@@ -541,15 +544,19 @@ private:
         return {};
     }
 
-    // The drawing area is the square of the client height, the panel beside it.
+    // The window laid out by its rule: the drawing square, the panel as scrolled.
     QString fauteDeMiseEnPage() const {
-        const int h = f.height();
-        if (c.geometry() != QRect(0, 0, h, h) ||
-            t.pos() != QPoint(c.width() + Twips::enPixels(120), 0)) {
+        const auto* v = f.findChild<QScrollBar*>(QStringLiteral("DefilementPanneau"));
+        const auto* h = f.findChild<QScrollBar*>(QStringLiteral("DefilementPanneauLargeur"));
+        const Disposition::Plan plan =
+            Disposition::calcule({f.size(), t.size(), Twips::enPixels(120),
+                                  v->style()->pixelMetric(QStyle::PM_ScrollBarExtent)});
+        if (c.geometry() != plan.cosmos ||
+            t.pos() != plan.panneau - QPoint(h->value(), v->value())) {
             return QStringLiteral("window %1 x %2: drawing area at (%3, %4) %5 x %6, panel at "
                                   "(%7, %8)")
                 .arg(f.width())
-                .arg(h)
+                .arg(f.height())
                 .arg(c.x())
                 .arg(c.y())
                 .arg(c.width())

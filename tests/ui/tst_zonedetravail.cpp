@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Affichage.h"
+#include "ZoneDeTravail.h"
 
 #include <QtTest>
 
-using Affichage::Cadre;
+using ZoneDeTravail::Cadre;
 
 Q_DECLARE_METATYPE(Cadre)
 
-namespace Affichage {
+namespace ZoneDeTravail {
 char* toString(const Cadre& c) {
     const QString texte =
         QStringLiteral("(%1, %2, %3 x %4)").arg(c.gauche).arg(c.haut).arg(c.largeur).arg(c.hauteur);
     return qstrdup(texte.toUtf8().constData());
 }
-} // namespace Affichage
+} // namespace ZoneDeTravail
 
-class TestAffichage : public QObject {
+class TestZoneDeTravail : public QObject {
     Q_OBJECT
 
 private slots:
@@ -24,7 +24,7 @@ private slots:
     void ajuste();
 };
 
-void TestAffichage::ajuste_data() {
+void TestZoneDeTravail::ajuste_data() {
     QTest::addColumn<Cadre>("zone");
     QTest::addColumn<Cadre>("fenetre");
     QTest::addColumn<Cadre>("attendu");
@@ -54,12 +54,12 @@ void TestAffichage::ajuste_data() {
         << Cadre{0, 0, 7200, 4800} << aPropos << Cadre{0, 0, 7200, 4800};
 }
 
-void TestAffichage::ajuste() {
+void TestZoneDeTravail::ajuste() {
     QFETCH(Cadre, zone);
     QFETCH(Cadre, fenetre);
     QFETCH(Cadre, attendu);
-    QCOMPARE(Affichage::ajuste(zone, fenetre), attendu);
+    QCOMPARE(ZoneDeTravail::ajuste(zone, fenetre), attendu);
 }
 
-QTEST_APPLESS_MAIN(TestAffichage)
-#include "tst_affichage.moc"
+QTEST_APPLESS_MAIN(TestZoneDeTravail)
+#include "tst_zonedetravail.moc"

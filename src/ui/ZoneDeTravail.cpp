@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Affichage.h"
+#include "ZoneDeTravail.h"
 
-namespace Affichage {
+namespace ZoneDeTravail {
 
 namespace {
 
@@ -28,4 +28,4 @@ Cadre ajuste(const Cadre& zoneTravail, const Cadre& fenetre) {
     return resultat;
 }
 
-} // namespace Affichage
+} // namespace ZoneDeTravail

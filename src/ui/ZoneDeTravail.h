@@ -4,7 +4,7 @@
 
 // Keeping a window inside the desktop's work area after the display changes.
 // Geometry is in twips, single precision, like the window's own properties.
-namespace Affichage {
+namespace ZoneDeTravail {
 
 struct Cadre {
     float gauche = 0;
@@ -21,4 +21,4 @@ struct Cadre {
 // just inside it, and one already inside is left alone. Never enlarges nor re-centres.
 Cadre ajuste(const Cadre& zoneTravail, const Cadre& fenetre);
 
-} // namespace Affichage
+} // namespace ZoneDeTravail
