@@ -48,6 +48,10 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     if (objet->property(ProprieteALaDemande).toBool()) {
         return new ALaDemande(static_cast<QLabel*>(objet));
     }
+    // The command panel is a Tab stop: heard as the group of the commands.
+    if (classe == QLatin1String("Tablecom")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(objet), QAccessible::Grouping);
+    }
     // A plain top-level widget is a "filler" to screen readers: the main window is a
     // frame, named by its title.
     if (classe == QLatin1String("Sidrane")) {

@@ -6,6 +6,7 @@
 #include "Ressources.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,42 +70,24 @@ void Debut::creeControles() {
     Image1->setGeometry(Twips::rectPixels(0, 120, 7005, 4605));
 }
 
-void Debut::setTag(const QString& texte) {
-    charge();
-    tag = texte;
-}
-
 void Debut::montreSplash() {
-    setTag(MarqueSplash);
-    // The splash gets its full delay even if the window was loaded earlier.
-    Timer1.start();
+    mode_ = Mode::Accueil;
     exec();
-    setTag(QString());
 }
 
 void Debut::montreAPropos() {
-    charge();
+    mode_ = Mode::APropos;
     exec();
 }
 
-void Debut::charge() {
-    if (!charge_) {
-        charge_ = true;
-        if (isVisible()) {
-            Timer1.start();
-        }
-    }
-}
-
 void Debut::reject() {
-    charge_ = false;
+    mode_ = Mode::Cache;
     Timer1.stop();
-    tag.clear();
     QDialog::reject();
 }
 
 void Debut::Timer1_Timer() {
-    if (tag == MarqueSplash) {
+    if (mode_ == Mode::Accueil && !QAccessible::isActive()) {
         reject();
     }
 }
@@ -116,8 +99,11 @@ void Debut::Image1_Click() {
 void Debut::keyPressEvent(QKeyEvent* event) {
     // Any key that types a character closes, Enter and Escape included; keys that
     // type nothing (arrows, function keys, modifiers alone) do not. X11 gives Delete
-    // the character U+007F, which elsewhere it never types.
-    if (event->text().isEmpty() || event->text() == QStringLiteral("\x7f")) {
+    // the character U+007F and Tab a tab, which in no text would stand: they move, not
+    // type.
+    const int cle = event->key();
+    if (event->text().isEmpty() || event->text() == QStringLiteral("\x7f") || cle == Qt::Key_Tab ||
+        cle == Qt::Key_Backtab) {
         event->ignore();
         return;
     }
@@ -130,7 +116,7 @@ void Debut::showEvent(QShowEvent* event) {
         windowHandle()->setTransientParent(fenetrePrincipale->windowHandle());
     }
     centre();
-    if (charge_) {
+    if (mode_ == Mode::Accueil) {
         Timer1.start();
     }
     QDialog::showEvent(event);

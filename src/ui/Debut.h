@@ -10,18 +10,16 @@
 class LabelCliquable;
 class QFrame;
 
-// The picture window: the splash screen at start-up, then the about box. Its tag
-// is the mode marker: only while it reads "Début" does the timer close it.
-//
-// The window lives for the whole run. "Unloading" it (any closing) hides it,
-// stops its timer and empties its tag; "loading" it starts the timer again. The
-// timer runs only while the window shows: hidden, nothing it does can be seen, and
-// it would wake a stopped program every 5 seconds.
+// The picture window: the splash screen at start-up, then the about box. Only the
+// splash closes by itself, 5 seconds after it shows; both close on a key that types a
+// character or a click on the picture. The window lives for the whole run, hidden
+// between showings; its timer runs only while the splash shows, so that a stopped
+// program is never woken.
 class Debut : public QDialog {
     Q_OBJECT
 
 public:
-    static inline const QString MarqueSplash = QStringLiteral("Début");
+    enum class Mode { Cache, Accueil, APropos };
 
     // `fenetrePrincipale` picks the screen to centre on and is told to the window
     // system as the window this one belongs to: task bars then show no entry of its
@@ -29,14 +27,12 @@ public:
     // It is not a Qt parent: the window stays a top-level of its own.
     explicit Debut(QWidget* fenetrePrincipale = nullptr);
 
-    QString Tag() const { return tag; }
-    // Like any property of an unloaded window, setting the tag loads it.
-    void setTag(const QString& texte);
+    Mode mode() const { return mode_; }
 
-    // The start-up showing: modal until the timer, a key or a click closes it;
-    // then the window stays hidden with an empty tag, ready as the about box.
+    // The start-up showing: modal until the timer, a key or a click closes it. While a
+    // screen reader runs, the timer leaves it: its text takes longer than 5 s to say.
     void montreSplash();
-    // The about box: modal, with whatever tag the window has.
+    // The about box: modal until a key or a click closes it.
     void montreAPropos();
 
     QFrame* Frame1;
@@ -56,10 +52,8 @@ protected:
 
 private:
     void creeControles();
-    void charge();
     void centre();
 
     QPointer<QWidget> fenetrePrincipale;
-    QString tag;
-    bool charge_ = false;
+    Mode mode_ = Mode::Cache;
 };

@@ -156,6 +156,11 @@ void Glissiere::keyPressEvent(QKeyEvent* evenement) {
     }
 }
 
+// A page of a quarter of the notches, as a standard slider steps by a page.
+int Glissiere::pas() const {
+    return (nbCrans() + 3) / 4;
+}
+
 bool Glissiere::touche(int cle) {
     if (nbCrans() == 0) {
         return false;
@@ -168,6 +173,12 @@ bool Glissiere::touche(int cle) {
     case Qt::Key_Right:
     case Qt::Key_Up:
         choisitCran(cran() + 1);
+        return true;
+    case Qt::Key_PageUp:
+        choisitCran(cran() + pas());
+        return true;
+    case Qt::Key_PageDown:
+        choisitCran(cran() - pas());
         return true;
     case Qt::Key_Home:
         choisitCran(1);

@@ -79,8 +79,10 @@ private:
     void setGaucheBouton(double gauche);
     void centreBoutonSur(double x);
     bool surPiste(const QPointF& pixels) const;
-    // Left/Down, Right/Up: one notch; Home, End: the ends. False for any other key.
+    // Left/Down, Right/Up: one notch; Page Up/Down: a page; Home, End: the ends. False
+    // for any other key.
     bool touche(int cle);
+    int pas() const;
 
     QPixmap imageBouton;
     QPixmap imageFond;

@@ -6,6 +6,8 @@
 
 #include "AideFenetre.h"
 #include "Annonce.h"
+#include "Debut.h"
+#include "LabelCliquable.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -28,6 +30,7 @@ private slots:
     void horlogeNeDitRienAChaqueTop();
     void cosmosDitCeQuIlMontre_data();
     void cosmosDitCeQuIlMontre();
+    void accueilAttendQuOnLAitLu();
 };
 
 namespace {
@@ -191,6 +194,20 @@ void TestAnnonces::cosmosDitCeQuIlMontre() {
     QAccessibleInterface* cosmos = QAccessible::queryAccessibleInterface(f->cosmos());
     QCOMPARE(cosmos->role(), QAccessible::Canvas);
     QCOMPARE(cosmos->text(QAccessible::Description), attendu);
+}
+
+// While a screen reader runs, the splash waits for a key or a click: its 40 words take
+// longer than its 5 seconds to say.
+void TestAnnonces::accueilAttendQuOnLAitLu() {
+    Debut debut;
+    bool restee = false;
+    QTimer::singleShot(0, &debut, [&] {
+        QMetaObject::invokeMethod(&debut.Timer1, "timeout");
+        restee = debut.isVisible();
+        QTest::mouseClick(debut.Image1, Qt::LeftButton);
+    });
+    debut.montreSplash();
+    QVERIFY(restee);
 }
 
 QTEST_MAIN(TestAnnonces)

@@ -234,6 +234,7 @@ void TestInventaire::nomsAccessibles() {
         QCOMPARE(nomAccessible(bouton), texte(f.findChild<QWidget*>(QLatin1String(bouton))));
     }
     // Without its own interface the window reads as a nameless filler.
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.tablecom())->role(), QAccessible::Grouping);
     QAccessibleInterface* fenetre = QAccessible::queryAccessibleInterface(&f);
     QCOMPARE(fenetre->role(), QAccessible::Window);
     QCOMPARE(fenetre->text(QAccessible::Name), f.windowTitle());

@@ -206,6 +206,10 @@ void TstGlissiere::touches_data() {
     QTest::newRow("fin et au-delà") << 9 << L{Qt::Key_End, Qt::Key_Right} << "R9 C9";
     QTest::newRow("début et en deçà") << 12 << L{Qt::Key_Home, Qt::Key_Left} << "R1 C1";
     QTest::newRow("fin, puis gauche") << 12 << L{Qt::Key_End, Qt::Key_Left} << "R12 C12 R11 C11";
+    // A page is a quarter of the notches, rounded up: 3 of 9 or of 12.
+    QTest::newRow("page suivante") << 9 << L{Qt::Key_PageUp} << "R6 C6";
+    QTest::newRow("page précédente au bout")
+        << 12 << L{Qt::Key_PageDown, Qt::Key_PageDown} << "R1 C1";
     QTest::newRow("autre touche") << 9 << L{Qt::Key_A} << "";
 }
 
