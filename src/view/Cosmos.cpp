@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Cosmos.h"
 
+#include "Contraste.h"
 #include "MarqueFocus.h"
 #include "Twips.h"
 
@@ -34,7 +35,8 @@ void Cosmos::setAstre(int i, const QString& nom, const QColor& couleur) {
     QLabel* label = etiquettes[i];
     label->setText(nom);
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, couleur);
+    // The body's colour, lightened where it would be too dark to read on black.
+    p.setColor(QPalette::WindowText, Contraste::lisibleSurNoir(couleur));
     label->setPalette(p);
     // One line (240 twips) at the least, as wide and as high as the text needs.
     const QSize texteSeul = label->sizeHint();

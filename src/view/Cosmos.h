@@ -28,8 +28,9 @@ class Cosmos : public QWidget {
 public:
     explicit Cosmos(QWidget* parent = nullptr);
 
-    // A body's name label and disc in the body's colour; the label sized to its text at
-    // its font, so that no name is cut whatever font the desktop uses.
+    // A body's name label and disc in the body's colour (the label's lightened where it
+    // would not read on black); the label sized to its text at its font, so that no
+    // name is cut whatever font the desktop uses.
     void setAstre(int i, const QString& nom, const QColor& couleur);
     // Shows the orrery's picture: its scale, its discs and labels, and the clearing and
     // trace circles of its last event.
