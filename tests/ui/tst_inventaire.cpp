@@ -292,8 +292,8 @@ void TestInventaire::astresEtNomsAuDemarrage() {
         QVERIFY(!nom->isVisible());
         QCOMPARE(nom->text(), f->moteur().etat().astres[i].Nom);
         // Neptune's blue, 3.61 to 1 on black, lightened to read: 4.53 to 1.
-        QCOMPARE(nom->palette().color(QPalette::WindowText),
-                 i == 8 ? QColor(0x5b, 0x65, 0xed) : couleurs[i]);
+        QCOMPARE(nom->palette().color(QPalette::WindowText).name(),
+                 (i == 8 ? QColor(0x5b, 0x65, 0xed) : couleurs[i]).name());
         QCOMPARE(c->forme(i).FillColor, couleurs[i]);
     }
 }
