@@ -69,14 +69,22 @@ QFont AjusteLegende::quiTient(const QWidget* controle, const QString& texte, con
 bool AjusteLegende::eventFilter(QObject*, QEvent* evenement) {
     if (evenement->type() == QEvent::FontChange && !ajustement) {
         propre = controle->font();
+        mesure.reset();
     } else if (evenement->type() == QEvent::Paint) {
         ajuste();
     }
     return false;
 }
 
+// Measured again only when the text or the size changed: the date label repaints 50
+// times a second with a new text, most buttons never change.
 void AjusteLegende::ajuste() {
-    const QFont police = quiTient(controle, legende(controle), propre);
+    const Mesure maintenant{legende(controle), controle->size()};
+    if (mesure == maintenant) {
+        return;
+    }
+    mesure = maintenant;
+    const QFont police = quiTient(controle, maintenant.texte, propre);
     if (police != controle->font()) {
         ajustement = true;
         controle->setFont(police);

@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QObject>
+#include <QSize>
+#include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -11,7 +14,7 @@ class QWidget;
 // the text does not fit at the control's own font, it is drawn at a smaller point
 // size, the control keeping its place and size. A shorter caption gets the control's
 // own size back. Works on labels and buttons; captions set at any time are seen,
-// since the size is settled just before each painting.
+// since the size is settled just before a painting when the text or the size changed.
 class AjusteLegende : public QObject {
     Q_OBJECT
 
@@ -29,7 +32,14 @@ private:
     explicit AjusteLegende(QWidget* controle);
     void ajuste();
 
+    struct Mesure {
+        QString texte;
+        QSize taille;
+        bool operator==(const Mesure&) const = default;
+    };
+
     QWidget* controle;
     QFont propre;
+    std::optional<Mesure> mesure; // what the font was last fitted to
     bool ajustement = false;
 };
