@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Corpus.h"
 #include "LecteurDonnees.h"
 #include "LecteurSequentiel.h"
 
@@ -23,33 +24,17 @@ namespace {
 
 const QString NomAffiche = QStringLiteral("/x/sidranes.dat");
 
-// A small file in the documented form, one value per heading line, Windows-1252, CR LF.
-// Lines: 1-4 heading, 5 date, 6 the Sun ... 9 the Earth ... 16 the Moon.
+// A small file in the documented form, Windows-1252, CR LF: the corpus's own. Lines:
+// 1-4 heading, 5 date, 6 the Sun ... 9 the Earth ... 16 the Moon.
 QList<QByteArray> lignesValides() {
-    return {
-        "\"Sidranes - fichier d'essai\"",
-        "\"Source : aucune (valeurs rondes)\"",
-        "\"Colonnes : nom;diametre;couleur;rayon;angle;reserve;periode\"",
-        "\"Nom,Diametre,Couleur\"",
-        "1, 1, 2025",
-        "\"Soleil\", 36, 2679295, 0, 0, 0, 0",
-        "\"Mercure\", 6, 10526880, 57909227, 181.4419, 0, 87.969",
-        "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, 224.701",
-        "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, 365.256",
-        "\"Mars\", 7, 2639580, 227943822, 100.6532, 0, 686.980",
-        "\"Jupiter\", 16, 7252705, 778340817, 73.1037, 0, 4332.589",
-        "\"Saturne\", 14, 5947095, 1426666414, 355.5860, 0, 10759.22",
-        "\"Uranus\", 11, 15129720, 2870658171, 60.3615, 0, 30685.4",
-        "\"Neptune\", 11, 15421510, 4498396417, 359.4963, 0, 60189",
-        "\"Pluton\", 5, 7902910, 5906440597, 275.2320, 0, 90560",
-        "\"Lune\", 4, 13816530, 15376000, 298.5809, 7.5, 27.3217",
-    };
+    QFile f(QStringLiteral(SIDRANES_TEST_DATA "/lecteur/crlf.dat"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().split('\n').mid(0, 16) : QList<QByteArray>();
 }
 
 QByteArray joint(const QList<QByteArray>& lignes, const QByteArray& fin = "\r\n") {
     QByteArray resultat;
     for (const QByteArray& l : lignes) {
-        resultat += l + fin;
+        resultat += l.chopped(l.endsWith('\r') ? 1 : 0) + fin;
     }
     return resultat;
 }
@@ -165,13 +150,8 @@ private slots:
     void decoupage();
     void nombre_data();
     void nombre();
-    void lectureValide_data();
-    void lectureValide();
-    void champsLus();
-    void dateDepart_data();
-    void dateDepart();
-    void erreurs_data();
-    void erreurs();
+    void corpus_data();
+    void corpus();
     void messageTypographie();
     void fichierIntrouvable();
     void pasUnFichier_data();
@@ -190,8 +170,6 @@ private slots:
     void sourceSansFin_data();
     void sourceSansFin();
     void fichierDuDepot();
-    void fichiersDEssai_data();
-    void fichiersDEssai();
 };
 
 void TstLecteurDonnees::chemin_data() {
@@ -361,342 +339,71 @@ void TstLecteurDonnees::nombre() {
     }
 }
 
-void TstLecteurDonnees::lectureValide_data() {
-    QTest::addColumn<QByteArray>("contenu");
-
-    QList<QByteArray> l = lignesValides();
-    QTest::newRow("forme ordinaire, CRLF") << fichierValide();
-    QTest::newRow("LF") << joint(l, "\n");
-    QTest::newRow("CR") << joint(l, "\r");
-    QTest::newRow("sans fin de ligne finale") << fichierValide().chopped(2);
-    QTest::newRow("en-tête en une ligne à trois virgules")
-        << joint(QList<QByteArray>{"Titre,Nom,Diametre,Couleur"} + l.mid(4));
-    QTest::newRow("en-tête : un titre puis deux virgules non guillemetées")
-        << joint(QList<QByteArray>{"\"Titre, avec virgule\"", "Nom,Diametre,Couleur"} + l.mid(4));
-    QTest::newRow("en-tête : valeurs vides") << joint(QList<QByteArray>{",,,"} + l.mid(4));
-    QTest::newRow("en-tête : guillemets et texte libre")
-        << joint(QList<QByteArray>{"\"a, b, c\"", "\"d, e\"", "f g h", "'i'"} + l.mid(4));
-    QTest::newRow("une valeur par ligne") << QByteArray(fichierValide()).replace(", ", "\r\n");
-    QTest::newRow("tout sur une ligne")
-        << QByteArray(fichierValide()).replace("\r\n", ",").chopped(1);
-    QTest::newRow("lignes vides entre les valeurs") << joint(l, "\r\n\r\n  \r\n");
-    QTest::newRow("blancs et tabulations autour des valeurs")
-        << QByteArray(fichierValide()).replace(", ", " \t ,\t  ");
-    QTest::newRow("sans blancs") << QByteArray(fichierValide()).replace(", ", ",");
-    QTest::newRow("LF, date en colonne")
-        << joint(l.mid(0, 4) + QList<QByteArray>{"1", "1", "2025"} + l.mid(5), "\n");
-    QTest::newRow("entrées en trop ignorées")
-        << fichierValide() + "\"Phobos\", 2, 255, 9376, 0, 0, 0.3189\r\n\"Deimos\", 2, 255, 23463, "
-                             "0, 0, 1.263\r\n";
-    QTest::newRow("déchets après la onzième entrée, jamais lus")
-        << fichierValide() + "abc, \"jamais fermé\r\n\x00\x01\xff" + QByteArray(100000, 'z');
-    QTest::newRow("déchets juste après la dernière valeur")
-        << premieresLignes(16, ",") + "\"non fermé";
-    QTest::newRow("UTF-8 avec BOM")
-        << QByteArray("\xEF\xBB\xBF") +
-               QByteArray(fichierValide()).replace("V\xe9nus", "V\xc3\xa9nus");
-    // What today's editors save: UTF-8 with no mark; Notepad's "Unicode", UTF-16.
-    const QString texte = QString::fromLatin1(fichierValide());
-    QTest::newRow("UTF-8 sans BOM") << texte.toUtf8();
-    QTest::newRow("UTF-16 LE avec BOM")
-        << QByteArray("\xFF\xFE") + QByteArray(QStringEncoder(QStringConverter::Utf16LE)(texte));
-    QTest::newRow("UTF-16 BE avec BOM")
-        << QByteArray("\xFE\xFF") + QByteArray(QStringEncoder(QStringConverter::Utf16BE)(texte));
-    // Ctrl-Z, the old end-of-text mark, ends the file even right after the last value.
-    QTest::newRow("Ctrl-Z après la dernière valeur") << fichierValide().chopped(2) + "\x1A";
-    QTest::newRow("Ctrl-Z en UTF-16")
-        << QByteArray("\xFF\xFE") +
-               QByteArray(QStringEncoder(QStringConverter::Utf16LE)(texte.chopped(2) + "\x1A,x"));
+void TstLecteurDonnees::corpus_data() {
+    QTest::addColumn<int>("indice");
+    const QList<Corpus::Cas> tous = Corpus::cas();
+    QVERIFY(tous.size() > 100);
+    for (int i = 0; i < tous.size(); ++i) {
+        QTest::newRow(qPrintable(tous[i].fichier)) << i;
+    }
 }
 
-void TstLecteurDonnees::lectureValide() {
-    QFETCH(QByteArray, contenu);
+namespace {
+
+// The Earth's seven values as the fields hold them, floats to 9 digits.
+QString terre(const Astre& a) {
+    const auto n = [](float v) { return QString::number(double(v), 'g', 9); };
+    QString nom;
+    for (const QChar c : a.Nom) {
+        const bool controle = c < u' ' || (c >= u'\x7f' && c <= u'\x9f');
+        nom += controle ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0')) : c;
+    }
+    return QStringList{nom,
+                       n(a.Diametre),
+                       QString::number(a.Couleur),
+                       n(a.RayonOrbite),
+                       n(a.AngleInitial),
+                       n(a.Reserve),
+                       n(a.Periode)}
+        .join(u'|');
+}
+
+} // namespace
+
+// Each file of the corpus read, and what it gives: its start date and bodies, or the
+// refusal, word for word.
+void TstLecteurDonnees::corpus() {
+    QFETCH(int, indice);
+    const Corpus::Cas c = Corpus::cas().at(indice);
+    QBuffer tampon;
+    tampon.setData(c.octets);
+    tampon.open(QIODevice::ReadOnly);
     DonneesSidranes d;
     try {
-        d = litOctets(contenu);
+        d = LecteurDonnees::lit(tampon, c.nomAffiche());
     } catch (const ErreurDonnees& e) {
-        QFAIL(qPrintable(e.message()));
+        QCOMPARE(QStringLiteral("refus ") + Corpus::simple(e.message()),
+                 c.genre + u' ' + c.attendu);
+        return;
     }
-    QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
+    QVERIFY2(c.genre != QLatin1String("refus"), "lu au lieu d'être refusé");
+    if (c.genre == QLatin1String("terre")) {
+        QCOMPARE(terre(d.astres[Terre]), c.attendu);
+        return;
+    }
+    if (c.genre == QLatin1String("date")) {
+        QCOMPARE(d.DateDebut.toString(QStringLiteral("dd/MM/yyyy")), c.attendu);
+    }
     QStringList noms;
     for (const Astre& a : d.astres) {
         noms << a.Nom;
     }
-    QCOMPARE(noms, NomsFrancais);
-    QCOMPARE(d.astres[Terre].Periode, 365.256f);
-    QCOMPARE(d.astres[Lune].Reserve, 7.5f);
-    QCOMPARE(d.astres[Lune].Periode, 27.3217f);
-    QCOMPARE(d.astres[Soleil].Diametre, 36.0f);
-}
-
-void TstLecteurDonnees::champsLus() {
-    const DonneesSidranes d = litOctets(fichierValide());
-    const Astre& terre = d.astres[Terre];
-    QCOMPARE(terre.Nom, QStringLiteral("Terre"));
-    QCOMPARE(terre.Diametre, 9.0f);
-    QCOMPARE(terre.Couleur, 16745010);
-    QCOMPARE(terre.RayonOrbite, 149598261.0f);
-    QCOMPARE(terre.AngleInitial, 100.5541f);
-    QCOMPARE(terre.Reserve, 0.0f);
-    QCOMPARE(terre.Periode, 365.256f);
-    // Every other field stays 0.
-    for (const Astre& a : d.astres) {
-        QCOMPARE(a.DecalX, 0.0f);
-        QCOMPARE(a.DecalY, 0.0f);
-        QCOMPARE(a.DivNomX, 0.0f);
-        QCOMPARE(a.DivNomY, 0.0f);
-        QCOMPARE(a.Angle, 0.0f);
-        QCOMPARE(a.VitesseAng, 0.0f);
-        QCOMPARE(a.PosX, 0.0f);
-        QCOMPARE(a.PosY, 0.0f);
-        QCOMPARE(a.VitesseKm, int16_t(0));
+    QCOMPARE(noms.at(2).isEmpty(), false);
+    if (c.genre == QLatin1String("date")) {
+        QCOMPARE(noms, NomsFrancais);
+        QCOMPARE(terre(d.astres[Lune]),
+                 QStringLiteral("Lune|4|13816530|15376000|298.580902|7.5|27.3216991"));
     }
-    // Numbers for whole fields round half to even; float fields keep their decimals.
-    const DonneesSidranes e = litOctets(avecLigne(9, "\"Terre\", -0.5, 2.5, -1e3, 1.5e2, -0, 3.5"));
-    QCOMPARE(e.astres[Terre].Couleur, 2);
-    QCOMPARE(e.astres[Terre].Diametre, -0.5f);
-    QCOMPARE(e.astres[Terre].RayonOrbite, -1000.0f);
-    QCOMPARE(e.astres[Terre].AngleInitial, 150.0f);
-    QCOMPARE(e.astres[Terre].Periode, 3.5f);
-    const DonneesSidranes f = litOctets(avecLigne(9, "\"Terre\", 9, 3.5, 1, 1, 1, 1"));
-    QCOMPARE(f.astres[Terre].Couleur, 4);
-    const DonneesSidranes g = litOctets(avecLigne(9, "\"Terre\", 9, \"-2147483648\", 1, 1, 1, 1"));
-    QCOMPARE(g.astres[Terre].Couleur, std::numeric_limits<int32_t>::min());
-    const DonneesSidranes h =
-        litOctets(avecLigne(9, "\"Terre\", 3.4e38, 2147483647.4, 1e-50, 3.4028235e38, 1, 1"));
-    QCOMPARE(h.astres[Terre].Diametre, 3.4e38f);
-    // The usual printing of the largest float is a little above it and rounds to it.
-    QCOMPARE(h.astres[Terre].AngleInitial, FLT_MAX);
-    QCOMPARE(h.astres[Terre].Couleur, std::numeric_limits<int32_t>::max());
-    QCOMPARE(h.astres[Terre].RayonOrbite, 0.0f);
-    // Names keep whatever they hold, commas included when quoted, blanks trimmed when not.
-    const DonneesSidranes n = litOctets(avecLigne(9, "  Terre du milieu , 9, 1, 1, 1, 1, 1"));
-    QCOMPARE(n.astres[Terre].Nom, QStringLiteral("Terre du milieu"));
-    const DonneesSidranes m = litOctets(avecLigne(9, "\"Terre, la n\xf4tre\", 9, 1, 1, 1, 1, 1"));
-    QCOMPARE(m.astres[Terre].Nom, QStringLiteral("Terre, la nôtre"));
-    const DonneesSidranes v = litOctets(avecLigne(9, "\"\", 9, 1, 1, 1, 1, 1"));
-    QCOMPARE(v.astres[Terre].Nom, QString());
-    // Windows-1252 bytes that Latin-1 lacks.
-    const DonneesSidranes w = litOctets(avecLigne(9, "\"\x80 \x9c\x9f\", 9, 1, 1, 1, 1, 1"));
-    QCOMPARE(w.astres[Terre].Nom, QStringLiteral("€ œŸ"));
-    // The bytes that Windows-1252 leaves undefined, and NUL, are control characters,
-    // shown as the other control characters are.
-    const DonneesSidranes u = litOctets(
-        avecLigne(9, QByteArray("\"\x81\x8d\x8f\x90\x9d", 6) + '\0' + "\x01\", 9, 1, 1, 1, 1, 1"));
-    QCOMPARE(u.astres[Terre].Nom,
-             QStringLiteral("\u0081\u008D\u008F\u0090\u009D") + QChar(0) + QChar(1));
-}
-
-void TstLecteurDonnees::dateDepart_data() {
-    QTest::addColumn<QByteArray>("date");
-    QTest::addColumn<QDate>("attendu");
-
-    QTest::newRow("6, 12, 2007 = 6 décembre 2007")
-        << QByteArray("6, 12, 2007") << QDate(2007, 12, 6);
-    QTest::newRow("mois 13 = janvier suivant") << QByteArray("1, 13, 2024") << QDate(2025, 1, 1);
-    QTest::newRow("jour 0 = dernier du mois précédent")
-        << QByteArray("0, 3, 2024") << QDate(2024, 2, 29);
-    QTest::newRow("jour 32") << QByteArray("32, 1, 2025") << QDate(2025, 2, 1);
-    QTest::newRow("jour 0 et mois 1") << QByteArray("0, 1, 2025") << QDate(2024, 12, 31);
-    QTest::newRow("mois 0") << QByteArray("15, 0, 2025") << QDate(2024, 12, 15);
-    QTest::newRow("mois négatif") << QByteArray("15, -1, 2025") << QDate(2024, 11, 15);
-    QTest::newRow("jour négatif") << QByteArray("-1, 3, 2025") << QDate(2025, 2, 27);
-    QTest::newRow("jour 12.5 arrondi à 12") << QByteArray("12.5, 1, 2025") << QDate(2025, 1, 12);
-    QTest::newRow("jour 13.5 arrondi à 14") << QByteArray("13.5, 1, 2025") << QDate(2025, 1, 14);
-    QTest::newRow("année 2024.5 arrondie à 2024")
-        << QByteArray("1, 1, 2024.5") << QDate(2024, 1, 1);
-    QTest::newRow("premier jour permis") << QByteArray("1, 1, 100") << QDate(100, 1, 1);
-    QTest::newRow("dernier jour permis") << QByteArray("31, 12, 9999") << QDate(9999, 12, 31);
-    QTest::newRow("ramené dans la plage") << QByteArray("0, 1, 10000") << QDate(9999, 12, 31);
-    QTest::newRow("jour 32767") << QByteArray("32767, 1, 2000") << QDate(2000, 1, 1).addDays(32766);
-    QTest::newRow("guillemets") << QByteArray("\"6\", \"12\", \"2007\"") << QDate(2007, 12, 6);
-}
-
-void TstLecteurDonnees::dateDepart() {
-    QFETCH(QByteArray, date);
-    QFETCH(QDate, attendu);
-    QCOMPARE(litOctets(avecLigne(5, date)).DateDebut, attendu);
-}
-
-void TstLecteurDonnees::erreurs_data() {
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<QString>("message");
-
-    const QString f = QStringLiteral("Fichier de données « /x/sidranes.dat », ligne ");
-    const QString forme = QStringLiteral(" ; il faut 4 valeurs d'en-tête, la date de départ (jour, "
-                                         "mois, année) puis 11 astres de 7 valeurs chacun.");
-
-    QTest::newRow("vide")
-        << QByteArray()
-        << f + "1 : le fichier est vide ; il doit donner 4 valeurs d'en-tête, la date "
-               "de départ (jour, mois, année) puis 11 astres de 7 valeurs chacun.";
-    QTest::newRow("que des lignes vides")
-        << QByteArray("\r\n\r\n  \r\n")
-        << f + "3 : le fichier se termine avant la 1re des 4 valeurs d'en-tête" + forme;
-    QTest::newRow("trois valeurs d'en-tête")
-        << QByteArray("a\r\nb\r\nc\r\n")
-        << f + "3 : le fichier se termine avant la 4e des 4 valeurs d'en-tête" + forme;
-    QTest::newRow("s'arrête avant la date")
-        << premieresLignes(4)
-        << f + "4 : le fichier se termine avant le jour de la date de départ" + forme;
-    QTest::newRow("s'arrête après le mois")
-        << premieresLignes(4) + "1, 1"
-        << f + "5 : le fichier se termine avant l'année de la date de départ" + forme;
-    QTest::newRow("s'arrête après la date")
-        << premieresLignes(5)
-        << f + "5 : le fichier se termine avant le nom de l'astre n° 1" + forme;
-    QTest::newRow("s'arrête au milieu de la Terre")
-        << premieresLignes(8) + "\"Terre\", 9, 16745010"
-        << f + "9 : le fichier se termine avant le rayon d'orbite de l'astre n° 4 (Terre)" + forme;
-    QTest::newRow("dix entrées seulement")
-        << premieresLignes(15)
-        << f + "15 : le fichier se termine avant le nom de l'astre n° 11" + forme;
-    QTest::newRow("Lune sans période")
-        << premieresLignes(15) + "\"Lune\", 4, 13816530, 15376000, 298.5809, 0\r\n"
-        << f + "16 : le fichier se termine avant la période de l'astre n° 11 (Lune)" + forme;
-    QTest::newRow("texte pour la période de la Terre")
-        << avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc")
-        << f + "9 : nombre attendu pour la période de l'astre n° 4 (Terre), trouvé « abc ».";
-    QTest::newRow("texte entre guillemets pour le diamètre")
-        << avecLigne(9, "\"Terre\", \"neuf\", 16745010, 149598261, 100.5541, 0, 1")
-        << f + "9 : nombre attendu pour le diamètre de l'astre n° 4 (Terre), trouvé « neuf ».";
-    QTest::newRow("valeur vide pour la couleur")
-        << avecLigne(9, "\"Terre\", 9, , 149598261, 100.5541, 0, 1")
-        << f + "9 : nombre attendu pour la couleur de l'astre n° 4 (Terre), trouvé une valeur "
-               "vide.";
-    // A decimal comma makes two values: Mercury ends one value early, its period becomes
-    // the next body's name and the values after it stop fitting. The comma is blamed.
-    const QString virgule = " se lit comme deux valeurs, car la virgule sépare les valeurs ; "
-                            "un nombre décimal s'écrit avec un point, comme ";
-    QTest::newRow("virgule décimale")
-        << avecLigne(7, "\"Mercure\", 6, 10526880, 57909227, 181,4419, 0, 87.969")
-        << f + "7 : « 181,4419 »" + virgule + "« 181.4419 ».";
-    QTest::newRow("virgule décimale en fin de ligne")
-        << avecLigne(7, "\"Mercure\", 6, 10526880, 57909227, 181.4419, 0, 87,969")
-        << f + "7 : « 87,969 »" + virgule + "« 87.969 ».";
-    // Values written with no blanks between them: a comma between digits is ordinary.
-    QTest::newRow("sans blancs, la virgule n'est pas accusée")
-        << QByteArray(avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc"))
-               .replace(", ", ",")
-        << f + "9 : nombre attendu pour la période de l'astre n° 4 (Terre), trouvé « abc ».";
-    QTest::newRow("octets indéfinis et NUL montrés")
-        << avecLigne(8, QByteArray("\"V\x81", 3) + '\0' +
-                            "nus\", 9, 9886960, 108209475, 51.8335, 0, x")
-        << f + "8 : nombre attendu pour la période de l'astre n° 3 (V\uFFFD\uFFFDnus), trouvé « x "
-               "».";
-    QTest::newRow("texte pour le jour")
-        << avecLigne(5, "premier, 1, 2025")
-        << f + "5 : nombre attendu pour le jour de la date de départ, trouvé « premier ».";
-    QTest::newRow("nom avec accent dans le message")
-        << avecLigne(8, "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, x")
-        << f + "8 : nombre attendu pour la période de l'astre n° 3 (Vénus), trouvé « x ».";
-    QTest::newRow("valeur longue abrégée")
-        << avecLigne(8, "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, " + QByteArray(100, 'x'))
-        << f + "8 : nombre attendu pour la période de l'astre n° 3 (Vénus), trouvé « " +
-               QString(40, u'x') + "… ».";
-    QTest::newRow("caractères de contrôle montrés")
-        << avecLigne(8, "\"V\xe9nus\", 9, 9886960, 108209475, 51.8335, 0, a\x01\x7f"
-                        "b")
-        << f + "8 : nombre attendu pour la période de l'astre n° 3 (Vénus), trouvé « "
-               "a\uFFFD\uFFFDb ».";
-    QTest::newRow("jour hors int16")
-        << avecLigne(5, "40000, 1, 2025")
-        << f + "5 : nombre « 40000 » hors limites pour le jour de la date de départ ; il faut un "
-               "entier de -32 768 à 32 767.";
-    QTest::newRow("jour 32767.5 arrondi hors int16")
-        << avecLigne(5, "32767.5, 1, 2025")
-        << f + "5 : nombre « 32767.5 » hors limites pour le jour de la date de départ ; il faut un "
-               "entier de -32 768 à 32 767.";
-    QTest::newRow("mois -32769")
-        << avecLigne(5, "1, -32769, 2025")
-        << f + "5 : nombre « -32769 » hors limites pour le mois de la date de départ ; il faut un "
-               "entier de -32 768 à 32 767.";
-    QTest::newRow("virgule en fin de ligne : une valeur vide")
-        << avecLigne(5, "1, 1,\r\n2025")
-        << f + "5 : nombre attendu pour l'année de la date de départ, trouvé une valeur vide.";
-    QTest::newRow("année sur une autre ligne")
-        << avecLigne(5, "1, 1\r\n99999")
-        << f + "6 : nombre « 99999 » hors limites pour l'année de la date de départ ; il faut un "
-               "entier de -32 768 à 32 767.";
-    QTest::newRow("couleur au-delà d'un double")
-        << avecLigne(9, "\"Terre\", 9, -1e400, 149598261, 100.5541, 0, 365.256")
-        << f + "9 : nombre « -1e400 » hors limites pour la couleur de l'astre n° 4 (Terre) ; il "
-               "faut un entier de -2 147 483 648 à 2 147 483 647.";
-    QTest::newRow("couleur hors int32")
-        << avecLigne(9, "\"Terre\", 9, 2147483648, 149598261, 100.5541, 0, 365.256")
-        << f + "9 : nombre « 2147483648 » hors limites pour la couleur de l'astre n° 4 (Terre) ; "
-               "il "
-               "faut un entier de -2 147 483 648 à 2 147 483 647.";
-    QTest::newRow("diamètre hors float")
-        << avecLigne(9, "\"Terre\", 1e39, 16745010, 149598261, 100.5541, 0, 365.256")
-        << f + "9 : nombre « 1e39 » hors limites pour le diamètre de l'astre n° 4 (Terre) ; il "
-               "faut "
-               "un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
-    QTest::newRow("au-delà du plus grand float arrondi")
-        << avecLigne(9, "\"Terre\", 9, 16745010, 149598261, -3.4028236e38, 0, 365.256")
-        << f + "9 : nombre « -3.4028236e38 » hors limites pour l'angle initial de l'astre n° 4 "
-               "(Terre) ; il faut un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
-    QTest::newRow("période hors double")
-        << avecLigne(16, "\"Lune\", 4, 13816530, 15376000, 298.5809, 0, -1e400")
-        << f + "16 : nombre « -1e400 » hors limites pour la période de l'astre n° 11 (Lune) ; il "
-               "faut "
-               "un nombre dont la valeur absolue ne dépasse pas 3,4 × 10^38.";
-    QTest::newRow("guillemet non fermé dans l'en-tête")
-        << QByteArray("\"Titre\r\n\"b\"\r\n")
-        << f + "1 : guillemet non fermé dans la 1re des 4 valeurs d'en-tête ; un texte entre "
-               "guillemets "
-               "se termine sur sa ligne.";
-    QTest::newRow("guillemet non fermé dans un nom")
-        << avecLigne(9, "\"Terre, 9, 16745010, 149598261, 100.5541, 0, 365.256")
-        << f + "9 : guillemet non fermé dans le nom de l'astre n° 4 ; un texte entre guillemets se "
-               "termine sur sa ligne.";
-    QTest::newRow("guillemet non fermé en fin de fichier")
-        << premieresLignes(15) + "\"Lune"
-        << f + "16 : guillemet non fermé dans le nom de l'astre n° 11 ; un texte entre guillemets "
-               "se "
-               "termine sur sa ligne.";
-    QTest::newRow("texte après le guillemet fermant")
-        << avecLigne(9, "\"Terre\"9, 16745010, 149598261, 100.5541, 0, 365.256")
-        << f + "9 : texte inattendu « 9 » après le guillemet fermant, dans le nom de l'astre n° 4 "
-               "; une "
-               "virgule ou une fin de ligne doit suivre.";
-    QTest::newRow("date avant l'an 100, année sur deux chiffres")
-        << avecLigne(5, "1, 1, 25")
-        << f + "5 : la date de départ (jour 1, mois 1, année 25) tombe hors de la période permise, "
-               "du "
-               "1er janvier 100 au 31 décembre 9999 ; l'année s'écrit en entier, par exemple 2025 "
-               "et non 25.";
-    QTest::newRow("date après 9999") << avecLigne(5, "1, 13, 9999")
-                                     << f + "5 : la date de départ (jour 1, mois 13, année 9999) "
-                                            "tombe hors de la période permise, du "
-                                            "1er janvier 100 au 31 décembre 9999.";
-    QTest::newRow("date la veille de l'an 100")
-        << avecLigne(5, "0, 1, 100")
-        << f + "5 : la date de départ (jour 0, mois 1, année 100) tombe hors de la période "
-               "permise, du "
-               "1er janvier 100 au 31 décembre 9999.";
-    QTest::newRow("date en colonnes : ligne du jour")
-        << avecLigne(5, "1\r\n1\r\n-5")
-        << f + "5 : la date de départ (jour 1, mois 1, année -5) tombe hors de la période permise, "
-               "du "
-               "1er janvier 100 au 31 décembre 9999.";
-    QTest::newRow("valeur trop longue") << QByteArray(70000, 'a')
-                                        << f + "1 : valeur trop longue pour la 1re des 4 valeurs "
-                                               "d'en-tête ; plus de 65 536 octets sans "
-                                               "virgule ni fin de ligne.";
-    QTest::newRow("valeur entre guillemets trop longue")
-        << premieresLignes(8) + "\"" + QByteArray(70000, 'a') + "\""
-        << f + "9 : valeur trop longue pour le nom de l'astre n° 4 ; plus de 65 536 octets sans "
-               "virgule ni fin de ligne.";
-    QTest::newRow("lignes vides puis fin")
-        << premieresLignes(5) + "\r\n\r\n\r\n"
-        << f + "8 : le fichier se termine avant le nom de l'astre n° 1" + forme;
-}
-
-void TstLecteurDonnees::erreurs() {
-    QFETCH(QByteArray, contenu);
-    QFETCH(QString, message);
-    QCOMPARE(messageDe(contenu), message);
 }
 
 void TstLecteurDonnees::messageTypographie() {
@@ -1071,37 +778,6 @@ void TstLecteurDonnees::fichierDuDepot() {
         const double vitesse = double(d.astres[size_t(i)].RayonOrbite) * 8 * std::atan(1.0) /
                                double(d.astres[size_t(i)].Periode) / 1000;
         QVERIFY(vitesse > 0 && vitesse < 32767);
-    }
-}
-
-// The small files kept under tests/data: name, expected result (empty: reads fine).
-void TstLecteurDonnees::fichiersDEssai_data() {
-    QTest::addColumn<QString>("nom");
-    QTest::addColumn<QString>("message");
-    // The encodings, layouts and extra entries are read from memory above; here a
-    // real file through its path.
-    QTest::newRow("windows-1252") << "windows-1252.dat" << QString();
-    QTest::newRow("utf-8 sans BOM") << "utf8-sans-bom.dat" << QString();
-    QTest::newRow("utf-16 LE avec BOM") << "utf16-le.dat" << QString();
-    QTest::newRow("dix entrées")
-        << "dix-entrees.dat"
-        << "ligne 15 : le fichier se termine avant le nom de l'astre n° 11 ; il faut 4 valeurs "
-           "d'en-tête, la date de départ (jour, mois, année) puis 11 astres de 7 valeurs chacun.";
-}
-
-void TstLecteurDonnees::fichiersDEssai() {
-    QFETCH(QString, nom);
-    QFETCH(QString, message);
-    const QString chemin = QStringLiteral(SIDRANES_TEST_DATA "/") + nom;
-    try {
-        const DonneesSidranes d = LecteurDonnees::lit(chemin);
-        QVERIFY2(message.isEmpty(), "erreur attendue");
-        QCOMPARE(d.astres[2].Nom, QStringLiteral("Vénus"));
-        QCOMPARE(d.astres[Lune].Nom, QStringLiteral("Lune"));
-        QCOMPARE(d.DateDebut, QDate(2007, 12, 6));
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(simple(e.message()),
-                 QStringLiteral("Fichier de données « %1 », ").arg(chemin) + message);
     }
 }
 
