@@ -3,6 +3,7 @@
 #include "Corpus.h"
 #include "LecteurDonnees.h"
 #include "LecteurSequentiel.h"
+#include "Tableau.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -211,71 +212,13 @@ void TstLecteurDonnees::cheminAffiche() {
     QCOMPARE(LecteurDonnees::Chemin::depuisOctets(octets).affiche(), attendu);
 }
 
-// The values the tokenizer cuts, joined with '|'; quoted values shown in <...>.
 void TstLecteurDonnees::decoupage_data() {
-    QTest::addColumn<QByteArray>("entree");
-    QTest::addColumn<QString>("valeurs");
-    QTest::addColumn<QString>("lignes");
-
-    QTest::newRow("virgules") << QByteArray("a,b,c") << "a|b|c"
-                              << "1|1|1";
-    QTest::newRow("deux virgules non guillemetées = trois valeurs")
-        << QByteArray("Nom,Diametre,Couleur\r\nx") << "Nom|Diametre|Couleur|x"
-        << "1|1|1|2";
-    QTest::newRow("virgules entre guillemets = une valeur")
-        << QByteArray("\"Nom, Diametre, Couleur\"\r\nx") << "<Nom, Diametre, Couleur>|x"
-        << "1|2";
-    QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << "a|b"
-                          << "1|2";
-    QTest::newRow("LF") << QByteArray("a\nb\n") << "a|b"
-                        << "1|2";
-    QTest::newRow("CR seul") << QByteArray("a\rb\r") << "a|b"
-                             << "1|2";
-    QTest::newRow("lignes vides sautées") << QByteArray("a\r\n\r\n\n  \t \r\nb") << "a|b"
-                                          << "1|5";
-    QTest::newRow("lignes vides en tête") << QByteArray("\r\n\r\na") << "a"
-                                          << "3";
-    QTest::newRow("valeur vide entre virgules") << QByteArray("a,,b") << "a||b"
-                                                << "1|1|1";
-    QTest::newRow("virgule en fin de ligne") << QByteArray("a,\r\nb") << "a||b"
-                                             << "1|1|2";
-    QTest::newRow("virgule en fin de fichier") << QByteArray("a,") << "a|"
-                                               << "1|1";
-    QTest::newRow("virgule puis blancs en fin de ligne") << QByteArray("a,  \nb") << "a||b"
-                                                         << "1|1|2";
-    QTest::newRow("blancs rognés") << QByteArray("  a b \t, \tc  \r\n") << "a b|c"
-                                   << "1|1";
-    QTest::newRow("blancs gardés entre guillemets") << QByteArray(" \" a \" ,b") << "< a >|b"
-                                                    << "1|1";
-    QTest::newRow("guillemet au milieu") << QByteArray("ab\"c,d") << "ab\"c|d"
-                                         << "1|1";
-    QTest::newRow("guillemets vides") << QByteArray("\"\",x") << "<>|x"
-                                      << "1|1";
-    QTest::newRow("guillemets puis fin de fichier") << QByteArray("\"a\"") << "<a>"
-                                                    << "1";
-    QTest::newRow("guillemets puis blancs et virgule") << QByteArray("\"a\"  \t,b") << "<a>|b"
-                                                       << "1|1";
-    QTest::newRow("guillemets en fin de ligne puis ligne vide")
-        << QByteArray("\"a\"\r\n\r\nb") << "<a>|b"
-        << "1|3";
-    QTest::newRow("dernière ligne sans fin") << QByteArray("1, 2\r\n3") << "1|2|3"
-                                             << "1|1|2";
-    QTest::newRow("point-virgule ordinaire") << QByteArray("a;b") << "a;b"
-                                             << "1";
-    QTest::newRow("vide") << QByteArray("") << ""
-                          << "";
-    QTest::newRow("que des lignes vides") << QByteArray("\r\n \r\n\n") << ""
-                                          << "";
-    QTest::newRow("BOM UTF-8 sauté") << QByteArray("\xEF\xBB\xBF"
-                                                   "a,b")
-                                     << "a|b"
-                                     << "1|1";
+    Tableau::lignes(QStringLiteral("lecteur/decoupage.txt"));
 }
 
 void TstLecteurDonnees::decoupage() {
-    QFETCH(QByteArray, entree);
-    QFETCH(QString, valeurs);
-    QFETCH(QString, lignes);
+    QFETCH(QStringList, colonnes);
+    QByteArray entree = Tableau::octets(colonnes.value(0));
     QBuffer tampon(&entree);
     tampon.open(QIODevice::ReadOnly);
     LecteurSequentiel lecteur(tampon);
@@ -291,51 +234,20 @@ void TstLecteurDonnees::decoupage() {
         lues << (v.entreGuillemets ? u'<' + texte + u'>' : texte);
         numeros << QString::number(v.ligne);
     }
-    QCOMPARE(lues.join(u'|'), valeurs);
-    QCOMPARE(numeros.join(u'|'), lignes);
+    QCOMPARE(lues.join(u'|'), colonnes.value(1));
+    QCOMPARE(numeros.join(u'|'), colonnes.value(2));
 }
 
 void TstLecteurDonnees::nombre_data() {
-    QTest::addColumn<QByteArray>("texte");
-    QTest::addColumn<int>("etat"); // 0 value, 1 not a number, 2 out of range
-    QTest::addColumn<double>("valeur");
-
-    QTest::newRow("entier") << QByteArray("42") << 0 << 42.0;
-    QTest::newRow("négatif") << QByteArray("-4.55") << 0 << -4.55;
-    QTest::newRow("plus") << QByteArray("+7") << 0 << 7.0;
-    QTest::newRow("point final") << QByteArray("3.") << 0 << 3.0;
-    QTest::newRow("point initial") << QByteArray(".5") << 0 << 0.5;
-    QTest::newRow("exposant") << QByteArray("1.5e3") << 0 << 1500.0;
-    QTest::newRow("exposant négatif") << QByteArray("25E-1") << 0 << 2.5;
-    QTest::newRow("exposant signé") << QByteArray("1e+2") << 0 << 100.0;
-    QTest::newRow("sous-dépassement = 0") << QByteArray("1e-400") << 0 << 0.0;
-    QTest::newRow("zéros puis grand exposant") << QByteArray("0.000e99999999999") << 0 << 0.0;
-    QTest::newRow("très long") << QByteArray(3000, '1') << 2 << 0.0;
-    QTest::newRow("dépassement") << QByteArray("1e400") << 2 << 0.0;
-    QTest::newRow("dépassement négatif") << QByteArray("-1e400") << 2 << 0.0;
-    QTest::newRow("exposant énorme") << QByteArray("0.01e99999999999999999999") << 2 << 0.0;
-    QTest::newRow("vide") << QByteArray("") << 1 << 0.0;
-    QTest::newRow("signe seul") << QByteArray("-") << 1 << 0.0;
-    QTest::newRow("point seul") << QByteArray(".") << 1 << 0.0;
-    QTest::newRow("virgule décimale") << QByteArray("1,5") << 1 << 0.0;
-    QTest::newRow("lettres") << QByteArray("abc") << 1 << 0.0;
-    QTest::newRow("blanc intérieur") << QByteArray("1 000") << 1 << 0.0;
-    QTest::newRow("exposant sans chiffres") << QByteArray("1e") << 1 << 0.0;
-    QTest::newRow("hexadécimal") << QByteArray("0x10") << 1 << 0.0;
-    QTest::newRow("inf") << QByteArray("inf") << 1 << 0.0;
-    QTest::newRow("nan") << QByteArray("nan") << 1 << 0.0;
-    QTest::newRow("deux signes") << QByteArray("--1") << 1 << 0.0;
-    QTest::newRow("deux points") << QByteArray("1.2.3") << 1 << 0.0;
+    Tableau::lignes(QStringLiteral("lecteur/nombres.txt"));
 }
 
 void TstLecteurDonnees::nombre() {
-    QFETCH(QByteArray, texte);
-    QFETCH(int, etat);
-    QFETCH(double, valeur);
-    const Nombre n = analyseNombre(texte);
-    QCOMPARE(int(n.etat), etat);
-    if (etat == 0) {
-        QCOMPARE(n.valeur, valeur);
+    QFETCH(QStringList, colonnes);
+    const Nombre n = analyseNombre(Tableau::octets(colonnes.value(0)));
+    QCOMPARE(QString::number(int(n.etat)), colonnes.value(1));
+    if (n.etat == Nombre::Etat::Valeur) {
+        QCOMPARE(n.valeur, colonnes.value(2).toDouble());
     }
 }
 
