@@ -4,6 +4,7 @@
 // a sequence of events, and what the window must show afterwards.
 
 #include "Planetaire.h"
+#include "Tableau.h"
 
 #include <QtTest>
 #include <random>
@@ -161,181 +162,15 @@ void TstPlanetaire::ouverture() {
 }
 
 void TstPlanetaire::evenements_data() {
-    QTest::addColumn<QString>("evenements");
-    QTest::addColumn<QString>("attendu");
-    const QString marche = QStringLiteral(
-        "CmdDebut=Début; CmdStart=Arrêter; CmdTrace=Montrer la trace des planètes; ");
-    const QString terre = QStringLiteral("LbVit=2573; temps=20");
-    const QString arreter =
-        QStringLiteral("«Arrêter. Distance parcourue par Terre : 2573 x 1000 km/jour»");
-
-    // The clock: running, paused, back at the start date.
-    QTest::newRow("démarrer") << "CmdStart" << marche + terre + "; " + arreter;
-    QTest::newRow("arrêter") << "CmdStart CmdStart"
-                             << "CmdDebut=Début; «Démarrer. Date : 01/01/2025»";
-    QTest::newRow("trois pas") << "CmdStart tic*3" << marche + "LbTemps=04/01/2025; " + terre;
-    QTest::newRow("arrêt et reprise")
-        << "CmdStart tic CmdStart CmdStart tic" << marche + "LbTemps=03/01/2025; " + terre;
-    QTest::newRow("début en marche") << "CmdStart tic*3 CmdDebut"
-                                     << "«Retour au début. Date : 01/01/2025»";
-    QTest::newRow("début en pause") << "CmdStart tic CmdStart CmdDebut"
-                                    << "«Retour au début. Date : 01/01/2025»";
-    QTest::newRow("pas de 15 au pas suivant")
-        << "CmdStart tic vitesse8 tic" << marche + "LbTemps=17/01/2025; " + terre;
-    QTest::newRow("pas de 60") << "vitesse11 CmdStart tic"
-                               << marche + "LbTemps=02/03/2025; " + terre;
-    QTest::newRow("pas de 100, trois fois")
-        << "vitesse12 CmdStart tic*3" << marche + "LbTemps=28/10/2025; " + terre;
-    QTest::newRow("29 février") << "depart=28/02/2024 CmdStart tic"
-                                << marche + "LbTemps=29/02/2024; " + terre;
-    QTest::newRow("1er mars") << "depart=28/02/2025 CmdStart tic"
-                              << marche + "LbTemps=01/03/2025; " + terre;
-    QTest::newRow("2100 n'est pas bissextile")
-        << "depart=28/02/2100 CmdStart tic" << marche + "LbTemps=01/03/2100; " + terre;
-
-    // The calendar's ends stop the clock at the last date reached.
-    const QString fin = QStringLiteral("CmdDebut=Début; LbTemps=31/12/9999; "
-                                       "«Fin du calendrier, horloge arrêtée. Date : 31/12/9999»");
-    QTest::newRow("dernier jour") << "depart=30/12/9999 CmdStart tic tic" << fin;
-    QTest::newRow("dernier jour, pas à pas")
-        << "depart=30/12/9999 vitesse2 CmdStart tic vitesse1 CmdStart tic tic" << fin;
-    QTest::newRow("9990 à 100 jours par pas")
-        << "depart=01/01/9990 vitesse12 CmdStart tic*37"
-        << "CmdDebut=Début; LbTemps=10/11/9999; "
-           "«Fin du calendrier, horloge arrêtée. Date : 10/11/9999»";
-    QTest::newRow("retour du dernier jour") << "depart=31/12/9999 CmdStart tic CmdDebut"
-                                            << "LbTemps=31/12/9999; "
-                                               "«Retour au début. Date : 31/12/9999»";
-    QTest::newRow("premier jour") << "depart=02/01/0100 remonte tic tic"
-                                  << "CmdDebut=Début; LbTemps=01/01/0100; remonte=oui; "
-                                     "«Fin du calendrier, horloge arrêtée. Date : 01/01/0100»";
-
-    // Time backward, slower paces, a new start date.
-    QTest::newRow("remonter le temps")
-        << "remonte" << marche + terre + "; remonte=oui; «Le temps remonte»";
-    QTest::newRow("un jour en arrière")
-        << "remonte tic" << marche + "LbTemps=31/12/2024; " + terre + "; remonte=oui";
-    QTest::newRow("et en avant") << "remonte tic remonte tic" << marche + terre;
-    QTest::newRow("arrêté, il avance de nouveau sans repartir")
-        << "CmdStart CmdStart remonte CmdStart remonte"
-        << "CmdDebut=Début; «Le temps avance»";
-    QTest::newRow("une demi-seconde par jour")
-        << "allure2"
-        << "allure=1 jour toutes les 0,5 seconde; «1 jour toutes les 0,5 seconde»";
-    QTest::newRow("deux secondes par jour, en marche")
-        << "vitesse8 allure3 CmdStart tic"
-        << marche + "LbTemps=02/01/2025; LbVit=2573; temps=2000; allure=1 jour toutes les 2 "
-                    "secondes";
-    QTest::newRow("un dixième de seconde") << "allure1 CmdStart"
-                                           << marche +
-                                                  "LbVit=2573; temps=100; allure=1 jour "
-                                                  "toutes les 0,1 seconde; " +
-                                                  arreter;
-    QTest::newRow("ralentir trois fois et plus")
-        << "ralentit ralentit ralentit ralentit"
-        << "allure=1 jour toutes les 2 secondes; «1 jour toutes les 2 secondes»";
-    QTest::newRow("ralentir puis accélérer au-delà") << "ralentit accelere accelere"
-                                                     << "«1 jour par pas»";
-    QTest::newRow("la glissière reprend la main")
-        << "allure1 CmdStart vitesse8 tic" << marche + "LbTemps=16/01/2025; " + terre;
-    QTest::newRow("nouvelle date de départ")
-        << "CmdStart tic depart=14/07/2030"
-        << "LbTemps=14/07/2030; «Nouvelle date de départ. Date : 14/07/2030»";
-    QTest::newRow("début revient à la date en vigueur")
-        << "depart=14/07/2030 CmdStart tic*2 CmdDebut"
-        << "LbTemps=14/07/2030; «Retour au début. Date : 14/07/2030»";
-
-    // The names: asked for while running they stop the clock but keep the traces button.
-    const QString noms = QStringLiteral("CmdAffNom=Masquer noms planètes; ");
-    QTest::newRow("noms") << "CmdAffNom" << noms + "noms=123; «Masquer noms planètes»";
-    QTest::newRow("noms cachés") << "CmdAffNom CmdAffNom"
-                                 << "CmdAffNom=Afficher noms planètes; «Afficher noms planètes»";
-    QTest::newRow("noms en marche")
-        << "CmdStart CmdAffNom"
-        << "CmdDebut=Début; CmdTrace=Montrer la trace des planètes; " + noms +
-               "noms=123; «Masquer noms planètes. Horloge arrêtée. Date : 01/01/2025»";
-    QTest::newRow("démarrer cache les noms")
-        << "CmdAffNom CmdStart"
-        << marche + "CmdAffNom=Afficher noms planètes; " + terre + "; " + arreter;
-    QTest::newRow("noms à la date de départ")
-        << "CmdStart tic CmdAffNom CmdDebut"
-        << noms + "noms=123; «Retour au début. Date : 01/01/2025»";
-
-    // Traces, erasing, the Moon.
-    const QString suspendre = QStringLiteral("CmdTrace=Suspendre la trace des planètes; ");
-    const QString cls = QStringLiteral("CmdCls=Effacer les traces; ");
-    QTest::newRow("trace") << "CmdStart CmdTrace"
-                           << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + cls + terre +
-                                  "; «Suspendre la trace des planètes»";
-    QTest::newRow("trace à chaque pas") << "CmdStart CmdTrace tic"
-                                        << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + cls +
-                                               "LbTemps=02/01/2025; " + terre + "; cercles=3";
-    QTest::newRow("trace de la Lune")
-        << "CmdLune CmdStart CmdTrace tic"
-        << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + cls +
-               "CmdLune=Cacher la Lune; LbTemps=02/01/2025; " + terre + "; formes=0123L; cercles=4";
-    QTest::newRow("trace suspendue") << "CmdStart CmdTrace CmdTrace"
-                                     << marche + cls + terre + "; «Montrer la trace des planètes»";
-    QTest::newRow("effacer") << "CmdStart CmdTrace CmdCls"
-                             << "CmdDebut=Début; CmdStart=Arrêter; " + suspendre + terre +
-                                    "; efface";
-    QTest::newRow("arrêt, trace allumée")
-        << "CmdStart CmdTrace CmdStart"
-        << "CmdDebut=Début; CmdTrace=Suspendre la trace des planètes (inactif); " + cls +
-               "«Démarrer. Date : 01/01/2025»";
-    QTest::newRow("début, trace allumée")
-        << "CmdStart CmdTrace tic CmdDebut"
-        << "CmdTrace=Suspendre la trace des planètes (inactif); " + cls +
-               "cercles=3; «Retour au début. Date : 01/01/2025»";
-    QTest::newRow("Lune") << "CmdLune"
-                          << "CmdLune=Cacher la Lune; formes=0123L; «Cacher la Lune»";
-    QTest::newRow("Lune cachée") << "CmdLune CmdLune"
-                                 << "«Montrer la Lune»";
-
-    // The field slider: a click, a drag across notches, a release.
-    const QString mercure =
-        QStringLiteral("CmdLune=Montrer la Lune (inactif); LbOrbite=Champ orbital : Mercure; "
-                       "LabCourse=Distance parcourue par Mercure; formes=01; efface");
-    QTest::newRow("champ 1") << "champ1" << mercure;
-    QTest::newRow("champ 4") << "champ4"
-                             << "LbOrbite=Champ orbital : Mars; LabCourse=Distance parcourue par "
-                                "Mars; formes=01234; efface";
-    QTest::newRow("champ 9") << "champ9"
-                             << "LbOrbite=Champ orbital : Pluton; LabCourse=Distance parcourue par "
-                                "Pluton; formes=0123456789; efface";
-    QTest::newRow("la Lune d'un champ proche")
-        << "CmdLune champ2"
-        << "CmdLune=Cacher la Lune (inactif); LbOrbite=Champ orbital : Vénus; "
-           "LabCourse=Distance parcourue par Vénus; formes=012L; efface";
-    QTest::newRow("champ en marche") << "CmdStart champ5"
-                                     << marche + "LbOrbite=Champ orbital : Jupiter; "
-                                                 "LabCourse=Distance parcourue par Jupiter; "
-                                                 "LbVit=1129; temps=20; formes=012345; efface";
-    QTest::newRow("glisser dans le même cran") << "glisse3"
-                                               << "";
-    QTest::newRow("glisser dans un autre cran") << "glisse1" << mercure;
-    QTest::newRow("puis dans le même") << "glisse1 glisse1" << mercure.chopped(8);
-    QTest::newRow("relâcher redessine") << "relache"
-                                        << "efface";
-    const QString lune = QStringLiteral("CmdLune=Montrer la Lune (inactif); ");
-    const QString champ1 = mercure.mid(lune.size()).chopped(8);
-    QTest::newRow("noms cachés par un changement de champ")
-        << "CmdAffNom champ1" << lune + noms + champ1 + "; efface";
-    QTest::newRow("puis le bouton les cache")
-        << "CmdAffNom champ1 CmdAffNom"
-        << lune + "CmdAffNom=Afficher noms planètes; " + champ1 + "; «Afficher noms planètes»";
-    QTest::newRow("et les montre de nouveau")
-        << "CmdAffNom champ1 CmdAffNom CmdAffNom"
-        << lune + noms + champ1 + "; noms=1; «Masquer noms planètes»";
+    Tableau::lignes(QStringLiteral("app/planetaire.txt"));
 }
 
 void TstPlanetaire::evenements() {
-    QFETCH(QString, evenements);
-    QFETCH(QString, attendu);
+    QFETCH(QStringList, colonnes);
     Planetaire p = ouvre();
     const Instantane depart = p.instantane();
-    joue(p, evenements);
-    QCOMPARE(decrit(depart, p.instantane()), attendu);
+    joue(p, colonnes.value(0));
+    QCOMPARE(decrit(depart, p.instantane()), colonnes.value(1));
 }
 
 void TstPlanetaire::departCommeUneCourse_data() {
