@@ -37,8 +37,9 @@ QString resultat(const QString& fonction, const QString& arguments) {
         return Calendrier::localeDesDates(QLocale(arguments)).name();
     }
     const auto d = Calendrier::litDate(arguments);
-    return std::holds_alternative<QDate>(d) ? iso(std::get<QDate>(d))
-                                            : QString(std::get<QString>(d)).replace(QChar(0xA0), u' ');
+    return std::holds_alternative<QDate>(d)
+               ? iso(std::get<QDate>(d))
+               : QString(std::get<QString>(d)).replace(QChar(0xA0), u' ');
 }
 
 } // namespace
