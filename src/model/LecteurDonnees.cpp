@@ -19,6 +19,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -46,10 +47,8 @@ class Lecture {
 public:
     Lecture(QIODevice& source, const QString& nomAffiche)
         : lecteur(source), nom(nomAffiche),
-          decodeur(lecteur.utf8()
-                       ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
-                       : QStringDecoder("windows-1252", QStringConverter::Flag::Stateless)) {
-        if (!decodeur.isValid()) {
+          windows1252("windows-1252", QStringConverter::Flag::Stateless) {
+        if (!windows1252.isValid()) {
             // Only a Qt built without its codecs lands here.
             throw Refus::illisible(
                 nom, QStringLiteral("le codage Windows-1252 manque à cette installation"));
@@ -66,12 +65,27 @@ public:
         for (rang = 1; rang <= NbAstres; ++rang) {
             litAstre(donnees.astres[size_t(rang - 1)], donnees.provenance);
         }
-        // Whatever follows the eleventh entry is left unread.
+        // Whatever follows the eleventh entry is left unread. The texts are decoded again
+        // as all that was read is written: a first accent may come late in the file.
+        for (const auto& [origine, octets] : lus) {
+            origine->texte = decode(octets);
+        }
+        for (int i = 0; i < NbAstres; ++i) {
+            donnees.astres[size_t(i)].Nom = donnees.provenance.de(i, Rubrique::Nom).texte;
+        }
         return donnees;
     }
 
 private:
     [[noreturn]] void echec(int64_t ligne, const QString& probleme) const {
+        if (lecteur.utf16SansMarque()) {
+            throw Refus::aLaLigne(nom, ligne,
+                                  probleme + Refus::PointVirgule +
+                                      QStringLiteral("le fichier semble écrit en UTF-16 sans la "
+                                                     "marque d'ordre des octets, qui ne se lit pas "
+                                                     "ainsi : enregistrez-le en UTF-8, ou en "
+                                                     "UTF-16 avec sa marque"));
+        }
         throw Refus::aLaLigne(nom, ligne, probleme);
     }
 
@@ -110,10 +124,15 @@ private:
         a.Periode = reel(Rubrique::Periode, p);
     }
 
+    QString decode(const QByteArray& octets) {
+        return lecteur.utf8() ? QString::fromUtf8(octets) : windows1252.decode(octets);
+    }
+
     // Keeps where and how the value just read is written.
     void garde(Origine& o) {
-        o.texte = decodeur.decode(lecteur.derniere().octets);
+        o.texte = decode(lecteur.derniere().octets);
         o.ligne = ligneValeur;
+        lus.emplace_back(&o, lecteur.derniere().octets);
     }
 
     QString texte(Rubrique r, Provenance& p) {
@@ -193,7 +212,7 @@ private:
     void accuseVirgule() {
         if (virguleDecimale && numero - virguleDecimale->numero <= NbRubriques) {
             throw Refus::virguleDecimale(nom, virguleDecimale->ligne,
-                                         decodeur.decode(virguleDecimale->ecrit));
+                                         decode(virguleDecimale->ecrit));
         }
     }
 
@@ -231,7 +250,7 @@ private:
     }
 
     // A text of the file, decoded, within guillemets.
-    QString cite(const QByteArray& octets) { return Refus::cite(decodeur.decode(octets)); }
+    QString cite(const QByteArray& octets) { return Refus::cite(decode(octets)); }
 
     // The next value as a number; one beyond a double reads as infinite, out of every
     // field's range.
@@ -256,8 +275,8 @@ private:
     // The number just read does not fit its field.
     [[noreturn]] void horsLimites(const QString& permis) {
         accuseVirgule();
-        throw Refus::horsLimites(nom, ligneValeur, decodeur.decode(lecteur.derniere().octets),
-                                 attendu(), permis);
+        throw Refus::horsLimites(nom, ligneValeur, decode(lecteur.derniere().octets), attendu(),
+                                 permis);
     }
 
     template <typename T> T entier(Quoi q, Rubrique r = Rubrique::Nom) {
@@ -280,7 +299,9 @@ private:
 
     LecteurSequentiel lecteur;
     QString nom;
-    QStringDecoder decodeur;
+    QStringDecoder windows1252;
+    // Each kept text with its bytes, decoded again once all is read.
+    std::vector<std::pair<Origine*, QByteArray>> lus;
     Quoi quoi = Quoi::Entete;          // the value being read
     Rubrique rubrique = Rubrique::Nom; // which one of its body, for Quoi::Astre
     int rang = 0;            // its heading number, or the 1-based number of its body entry

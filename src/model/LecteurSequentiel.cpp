@@ -12,30 +12,40 @@ LecteurSequentiel::LecteurSequentiel(QIODevice& source) : source_(source) {
     regarde(); // the first block tells how the file is written
 }
 
-namespace {
-
-// Valid UTF-8 that holds something beyond ASCII. A character cut by the end of the
-// block is not held against it.
-bool utf8NonAscii(QByteArrayView octets) {
-    if (std::all_of(octets.begin(), octets.end(), [](char c) { return uchar(c) < 0x80; })) {
-        return false;
+// Valid UTF-8 so far, and beyond ASCII: every block read is looked at, through one
+// decoder that carries a character cut by a block's end over to the next block.
+void LecteurSequentiel::jugeUtf8() {
+    if (!nonUtf8_ &&
+        std::any_of(tampon_.begin(), tampon_.end(), [](char c) { return uchar(c) >= 0x80; })) {
+        (void)QString(verification_.decode(tampon_)); // decoded only when made a QString
+        nonUtf8_ = verification_.hasError();
+        utf8_ = !nonUtf8_;
     }
-    QStringDecoder decodeur(QStringConverter::Utf8);
-    const QString texte = decodeur.decode(octets); // decoded only when made a QString
-    return !texte.isEmpty() && !decodeur.hasError();
 }
 
-} // namespace
+// Text of UTF-16 without its mark: a NUL in one of every two bytes, nearly never in the
+// others. Only said to the user, never acted on.
+bool LecteurSequentiel::semblableUtf16(QByteArrayView debut) {
+    const qsizetype n = std::min<qsizetype>(debut.size(), 4096) / 2 * 2;
+    qsizetype nuls[2] = {0, 0};
+    for (qsizetype i = 0; i < n; ++i) {
+        nuls[i % 2] += debut[i] == '\0';
+    }
+    const qsizetype paires = n / 2;
+    return paires >= 8 && std::max(nuls[0], nuls[1]) * 2 >= paires &&
+           std::min(nuls[0], nuls[1]) * 20 <= paires;
+}
 
 // Skips a byte order mark at the start of the file and takes the writing it names.
 void LecteurSequentiel::reconnaitCodage() {
+    utf16SansMarque_ = semblableUtf16(tampon_);
     if (tampon_.startsWith("\xEF\xBB\xBF")) {
-        utf8_ = true;
+        utf8_ = marque_ = true;
         tampon_.remove(0, 3);
     } else if (tampon_.startsWith("\xFF\xFE") || tampon_.startsWith("\xFE\xFF")) {
         utf16_.emplace(tampon_[0] == '\xFF' ? QStringConverter::Utf16LE
                                             : QStringConverter::Utf16BE);
-        utf8_ = true;
+        utf8_ = marque_ = true;
         tampon_.remove(0, 2);
     }
 }
@@ -52,8 +62,8 @@ void LecteurSequentiel::prepareBloc(bool premier) {
         tampon_.truncate(ctrlZ);
         finAtteinte_ = true;
     }
-    if (premier && !utf8_) {
-        utf8_ = utf8NonAscii(tampon_);
+    if (!marque_) {
+        jugeUtf8();
     }
 }
 

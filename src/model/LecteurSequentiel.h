@@ -26,10 +26,11 @@ class QIODevice;
 // Only ASCII bytes delimit values, so the stream may be Windows-1252 or UTF-8 alike:
 // the bytes of a value are handed back undecoded. The values are UTF-8 when the file
 // starts with the UTF-8 byte order mark (skipped), or with a UTF-16 one (the file is
-// then turned into UTF-8 block by block), or when its first block, without a mark, is
-// valid UTF-8 that holds non-ASCII text. Any other file is taken as Windows-1252, as
-// the program has always read it. A Ctrl-Z (0x1A), the old end-of-text mark, ends the
-// file.
+// then turned into UTF-8 block by block), or when all that has been read of it, without
+// a mark, is valid UTF-8 that holds non-ASCII text: the verdict can change as the reading
+// goes on, never after a byte that is not UTF-8. Any other file is taken as
+// Windows-1252, as the program has always read it. A Ctrl-Z (0x1A), the old end-of-text mark, ends
+// the file.
 //
 // Memory and time stay bounded whatever the stream: it is read in blocks, a value may
 // not exceed TailleMaxValeur bytes, and no more than TailleMaxLue bytes are read in all.
@@ -66,8 +67,11 @@ public:
     // The value last handed back by suivante().
     const Valeur& derniere() const { return courante_; }
 
-    // The values' bytes are UTF-8, not Windows-1252.
+    // The values' bytes are UTF-8, not Windows-1252, as far as the file has been read.
     bool utf8() const { return utf8_; }
+    // The file looks like UTF-16 without a byte order mark, which is not read as such.
+    bool utf16SansMarque() const { return utf16SansMarque_; }
+    static bool semblableUtf16(QByteArrayView debut);
     // Bytes taken from the device so far (the byte order mark included).
     int64_t octetsLus() const { return totalLu_; }
 
@@ -89,12 +93,17 @@ private:
     bool remplit();
     void prepareBloc(bool premier);
     void reconnaitCodage();
+    void jugeUtf8();
 
     QIODevice& source_;
     Valeur courante_;
     QByteArray tampon_;
     qsizetype pos_ = 0;
     int64_t totalLu_ = 0;
+    bool marque_ = false; // a byte order mark named the writing
+    bool utf16SansMarque_ = false;
+    bool nonUtf8_ = false; // a byte that is not UTF-8 has been read
+    QStringDecoder verification_{QStringConverter::Utf8};
     int64_t ligne_ = 1;
     bool finAtteinte_ = false;
     bool erreurLecture_ = false;

@@ -16,9 +16,14 @@ constexpr char16_t Insecable = u'\u00A0';
 // A path is the user's own and is shown whole unless absurdly long.
 constexpr qsizetype LongueurChemin = 200;
 
+// Control characters and line breaks, and the marks that set the direction of the text
+// around them: a name holding one could make the message read backwards.
 bool invisible(QChar c) {
     const QChar::Category k = c.category();
-    return k == QChar::Other_Control || k == QChar::Separator_Line ||
+    const char16_t u = c.unicode();
+    const bool direction = u == 0x061C || u == 0x200E || u == 0x200F ||
+                           (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    return direction || k == QChar::Other_Control || k == QChar::Separator_Line ||
            k == QChar::Separator_Paragraph;
 }
 

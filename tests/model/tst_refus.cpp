@@ -33,6 +33,12 @@ void TstRefus::affichable_data() {
                                                 << "a\uFFFDb c\uFFFD";
     QTest::newRow("séparateur de ligne Unicode") << "a\u2028b"
                                                  << "a\uFFFDb";
+    // The marks of direction, each range's ends, and their neighbours kept as they are.
+    QTest::newRow("direction") << QStringLiteral("\u061C\u200E\u200F\u202A\u202E\u2066\u2069")
+                               << QString(7, QChar::ReplacementCharacter);
+    QTest::newRow("voisins gardés")
+        << QStringLiteral("\u061B\u061D\u200D\u2010\u2029\u202F\u2065\u206A\uFEFF")
+        << QStringLiteral("\u061B\u061D\u200D\u2010\uFFFD\u202F\u2065\u206A\uFEFF");
     QTest::newRow("40 caractères gardés") << QString(40, u'x') << QString(40, u'x');
     QTest::newRow("41 coupés") << QString(41, u'x') << QString(40, u'x') + "…";
     // U+1F30D takes two UTF-16 units, the 40th and the 41st: it is not cut in half.
