@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoiteRefus.h"
 
+#include "Console.h"
 #include "Ecran.h"
 
 #include <QEvent>
@@ -107,7 +108,7 @@ std::unique_ptr<QMessageBox> cree(const QString& message) {
 }
 
 void montre(const QString& message) {
-    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    Console::dit(stderr, message);
     std::fflush(stderr);
     // Offscreen, no one could answer the box: the message on stderr is all.
     if (Ecran::visible()) {

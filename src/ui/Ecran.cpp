@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Ecran.h"
 
+#include "Console.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <cmath>
@@ -49,7 +51,7 @@ public:
 };
 
 [[noreturn]] void refuse(const QString& raison) {
-    std::fprintf(stderr, "Sidranes ne peut pas démarrer\u00A0: %s.\n", qUtf8Printable(raison));
+    Console::dit(stderr, QStringLiteral("Sidranes ne peut pas démarrer\u00A0: %1.").arg(raison));
     std::exit(1);
 }
 
@@ -127,7 +129,8 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
     }
     const QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     if (!ecranDesigne(environnement, arguments)) {
-        std::fprintf(stderr, "%s (ni DISPLAY ni WAYLAND_DISPLAY n'est défini).\n", SansEcran);
+        Console::dit(stderr, QString::fromUtf8(SansEcran) +
+                                 QStringLiteral(" (ni DISPLAY ni WAYLAND_DISPLAY n'est défini)."));
         std::exit(1);
     }
     if (const auto raison = refusFacteur(environnement)) {
@@ -143,7 +146,8 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (ecran == nullptr) {
         // A platform with no screen at all (a frame buffer that cannot be opened).
-        std::fprintf(stderr, "%s (le système graphique n'en a trouvé aucun).\n", SansEcran);
+        Console::dit(stderr, QString::fromUtf8(SansEcran) +
+                                 QStringLiteral(" (le système graphique n'en a trouvé aucun)."));
         std::exit(1);
     }
     if (visible()) {

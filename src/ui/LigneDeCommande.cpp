@@ -3,6 +3,7 @@
 #include "LigneDeCommande.h"
 
 #include "Calendrier.h"
+#include "Console.h"
 #include "Refus.h"
 
 #include <QRegularExpression>
@@ -11,8 +12,10 @@
 #include <cstdlib>
 #include <cstring>
 #ifdef Q_OS_WIN
-#include <shellapi.h>
+// windows.h first: shellapi.h needs it.
 #include <windows.h>
+
+#include <shellapi.h>
 #endif
 
 namespace LigneDeCommande {
@@ -239,12 +242,11 @@ QStringList arguments(int argc, char** argv) {
     QStringList liste;
 #ifdef Q_OS_WIN
     // Windows hands argv over in its ANSI code page: the wide command line has every name.
+    (void)argc;
     (void)argv;
     int n = 0;
     LPWSTR* larges = CommandLineToArgvW(GetCommandLineW(), &n);
-    for (int i = 0; i < n && larges; ++i) {
-        liste << QString::fromWCharArray(larges[i]);
-    }
+    liste = depuisLarges(larges ? n : 0, larges);
     LocalFree(larges);
 #else
     for (int i = 0; i < argc; ++i) {
@@ -255,38 +257,47 @@ QStringList arguments(int argc, char** argv) {
 }
 
 // Like the standard tools: what cannot reach stdout is an error, not a success.
-[[noreturn]] void ecritEtTermine(const QByteArray& texte) {
-    std::fputs(texte.constData(), stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+[[noreturn]] void ecritEtTermine(const QString& texte) {
+    if (!Console::dit(stdout, texte)) {
         const int erreur = errno;
-        std::fprintf(stderr, "sidranes\u00A0: la sortie ne peut pas être écrite (%s).\n",
-                     std::strerror(erreur));
+        Console::dit(stderr,
+                     QStringLiteral("sidranes\u00A0: la sortie ne peut pas être écrite (%1).")
+                         .arg(QString::fromLocal8Bit(std::strerror(erreur))));
         std::exit(1);
     }
     std::exit(0);
 }
 
 [[noreturn]] void usage(const QString& probleme) {
-    std::fprintf(stderr,
-                 "sidranes\u00A0: %s.\nUtilisation\u00A0: sidranes [OPTION…] [FICHIER]\u00A0; "
-                 "«\u00A0sidranes --help\u00A0» en dit plus.\n",
-                 qUtf8Printable(probleme));
+    Console::dit(stderr,
+                 QStringLiteral("sidranes\u00A0: %1.\nUtilisation\u00A0: sidranes [OPTION…] "
+                                "[FICHIER]\u00A0; «\u00A0sidranes --help\u00A0» en dit plus.")
+                     .arg(probleme));
     std::exit(2);
 }
 
 } // namespace
 
+QStringList depuisLarges(int n, const wchar_t* const* larges) {
+    QStringList liste;
+    for (int i = 0; i < n; ++i) {
+        liste << QString::fromWCharArray(larges[i]);
+    }
+    return liste;
+}
+
 Demande lit(int argc, char** argv) {
+    Console::prepare();
     const QStringList liste = arguments(argc, argv);
     Demande d = analyse(liste, QDate::currentDate());
     if (!d.probleme.isEmpty()) {
         usage(d.probleme);
     }
     if (d.quoi == Demande::Quoi::Aide) {
-        ecritEtTermine(TexteAide);
+        ecritEtTermine(QString::fromUtf8(TexteAide).chopped(1));
     }
     if (d.quoi == Demande::Quoi::Version) {
-        ecritEtTermine("Sidranes " SIDRANES_VERSION "\n");
+        ecritEtTermine(QStringLiteral("Sidranes " SIDRANES_VERSION));
     }
 #ifdef Q_OS_WIN
     d.octetsFichier = d.fichier ? liste[d.fichier].toUtf8() : QByteArray();

@@ -35,6 +35,9 @@ struct Demande {
 // date --aujourdhui stands for.
 Demande analyse(const QStringList& arguments, const QDate& aujourdhui);
 
+// Arguments in the system's wide characters (Windows' own command line), in any script.
+QStringList depuisLarges(int n, const wchar_t* const* larges);
+
 // Reads argv before any display is needed: answers --help and --version on stdout
 // (status 0, or 1 when stdout cannot be written), ends a mistake with a short usage
 // message on stderr (status 2), and returns what remains to do.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoiteRefus.h"
 #include "Capture.h"
+#include "Console.h"
 #include "Ecran.h"
 #include "Francais.h"
 #include "LigneDeCommande.h"
@@ -35,7 +36,7 @@ int fenetre(Planetaire planetaire, const LigneDeCommande::Demande& demande) {
 
 int capture(Planetaire planetaire, const Capture::Options& options) {
     if (const auto erreur = Capture::ecrit(std::move(planetaire), options)) {
-        std::fprintf(stderr, "sidranes\u00A0: %s.\n", qUtf8Printable(*erreur));
+        Console::dit(stderr, QStringLiteral("sidranes\u00A0: %1.").arg(*erreur));
         return 1;
     }
     return 0;
@@ -79,7 +80,8 @@ int main(int argc, char* argv[]) {
         return enCapture ? capture(std::move(planetaire), demande.capture)
                          : fenetre(std::move(planetaire), demande);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "Sidranes s'arrête sur une erreur imprévue\u00A0: %s.\n", e.what());
+        Console::dit(stderr, QStringLiteral("Sidranes s'arrête sur une erreur imprévue\u00A0: %1.")
+                                 .arg(QString::fromLocal8Bit(e.what())));
         return 1;
     }
 }

@@ -15,6 +15,7 @@ class TstLigneDeCommande : public QObject {
 private slots:
     void analyse_data();
     void analyse();
+    void larges();
 };
 
 namespace {
@@ -140,6 +141,15 @@ void TstLigneDeCommande::analyse() {
     const QStringList a =
         QStringList{QStringLiteral("sidranes")} + arguments.split(u' ', Qt::SkipEmptyParts);
     QCOMPARE(decrit(LigneDeCommande::analyse(a, QDate(2026, 12, 9))), attendu);
+}
+
+// Windows' wide command line: accents, other scripts and characters beyond 16 bits whole.
+void TstLigneDeCommande::larges() {
+    const wchar_t* const larges[] = {L"sidranes.exe", L"C:\\Cours\\syst\u00E8me \u0428.dat",
+                                     L"\U0001F30D.dat"};
+    QCOMPARE(LigneDeCommande::depuisLarges(3, larges),
+             (QStringList{"sidranes.exe", "C:\\Cours\\système Ш.dat", "🌍.dat"}));
+    QVERIFY(LigneDeCommande::depuisLarges(0, nullptr).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstLigneDeCommande)
