@@ -4,7 +4,7 @@
 BUILD := build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan deps build bench fuzz fautes images package clean distclean
+.PHONY: run test test-asan deps build bench fuzz fautes images package verifie-windows clean distclean
 
 # Only the program and its data file: the tests and benchmarks wait for `make test`.
 run: deps $(BUILD)/build.ninja
@@ -51,6 +51,11 @@ package: deps $(BUILD)/build.ninja
 	rm -f $(BUILD)/sidranes_*.deb
 	cd $(BUILD) && SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || date +%s)} cpack
 	lintian --pedantic --fail-on error,warning $(BUILD)/sidranes_*.deb
+
+# Every source of the program compiled for Windows, syntax only (Debian has no Qt for
+# Windows to link against): the Windows branches cannot rot unseen.
+verifie-windows:
+	sh scripts/verifie-windows
 
 # Draws the pictures under src/ui/assets again.
 images: deps

@@ -23,7 +23,9 @@
 #include <QTimer>
 
 #include <cmath>
+#ifdef Q_OS_UNIX
 #include <dlfcn.h>
+#endif
 
 namespace {
 
@@ -35,13 +37,15 @@ struct Xcb {
     bool present = false;
 
     static Xcb maintenant() {
+        Xcb x;
+#ifdef Q_OS_UNIX
         using Lecture = void (*)(long*, long*, long*);
         static auto lecture = reinterpret_cast<Lecture>(dlsym(RTLD_DEFAULT, "sidranes_compte_xcb"));
-        Xcb x;
         if (lecture) {
             lecture(&x.requetes, &x.images, &x.attentes);
             x.present = true;
         }
+#endif
         return x;
     }
 };

@@ -5,6 +5,12 @@
 # it), the menu entry, the icons, the metadata, the manual page, the licence and the
 # release notes. Compressing the manual and adding Debian's own copyright and changelog
 # is the Debian package's business: `make package` does it (cmake/PaquetDebian.cmake).
+# Windows and macOS have their own layout and installers (cmake/AutresSystemes.cmake).
+
+if(WIN32 OR APPLE)
+  include(${CMAKE_CURRENT_LIST_DIR}/AutresSystemes.cmake)
+  return()
+endif()
 
 set(SIDRANES_DOCS ${CMAKE_BINARY_DIR}/docs)
 

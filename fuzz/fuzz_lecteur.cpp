@@ -4,15 +4,12 @@
 // have (Windows-1252, UTF-8 with or without a mark, UTF-16 with its mark, ended by a
 // Ctrl-Z or not), go the whole way to a drawn field: the reader, the start-up checks, the view of
 // every orbital field 1..9 and the placement of the bodies in it on the first and the last day the
-// calendar reaches. They end in a refusal naming the file, or in finite sizes and places; never in
-// a crash, a sanitizer report, a hang or unbounded memory.
+// calendar reaches, through the same engine the window uses. They end in a refusal naming the file,
+// or in finite sizes and places; never in a crash, a sanitizer report, a hang or unbounded memory.
 #include "Calendrier.h"
-#include "ChampOrbital.h"
-#include "Demarrage.h"
 #include "LecteurDonnees.h"
-#include "Placement.h"
+#include "Planetaire.h"
 #include "Refus.h"
-#include "SurfaceAstres.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -31,36 +28,35 @@ void exige(bool condition) {
     }
 }
 
-// The drawing area as placing sees it: every coordinate it is given must be finite.
-class SurfaceVerifiee : public SurfaceAstres {
-public:
-    void deplaceForme(int astre, float gauche, float haut) override {
-        exige(astre >= 0 && astre < NbAstres && std::isfinite(gauche) && std::isfinite(haut));
+// What the window would be handed: every size and place finite, every circle real.
+void verifie(const Instantane& vue) {
+    exige(std::isfinite(vue.Echelle) && vue.Echelle > 0);
+    for (const FormeAstre& f : vue.ShSidrane) {
+        exige(std::isfinite(f.Left) && std::isfinite(f.Top) && std::isfinite(f.Width) &&
+              f.Width >= 0);
     }
-    void cercle(float x, float y, float rayon, int32_t) override {
-        exige(std::isfinite(x) && std::isfinite(y) && std::isfinite(rayon) && rayon >= 0);
+    for (const EtiquetteAstre& e : vue.LbNom) {
+        exige(std::isfinite(e.Left) && std::isfinite(e.Top));
     }
-    void montreNom(int astre, bool) override { exige(astre >= 0 && astre < NbAstres); }
-    void deplaceNom(int, float gauche, float haut) override {
-        exige(std::isfinite(gauche) && std::isfinite(haut));
+    for (const Cercle& c : vue.cercles) {
+        exige(std::isfinite(c.x) && std::isfinite(c.y) && std::isfinite(c.rayon) && c.rayon >= 0);
     }
-};
+}
 
-void afficheChamp(Systeme& s, int champ, SurfaceAstres& surface) {
-    s.Champ = champ;
-    const ChampOrbital::Vue v = ChampOrbital::vue(s, champ);
-    exige(std::isfinite(v.Echelle) && v.Echelle > 0);
-    for (int i = 0; i < NbAstres; ++i) {
-        const ChampOrbital::TailleDisque& d =
-            i == Soleil && v.soleilReduit ? *v.soleilReduit : v.tailles[i];
-        exige(std::isfinite(d.Width) && d.Width >= 0);
-        s.astres[i].DecalX = d.DecalX;
-        s.astres[i].DecalY = d.DecalY;
+// Every field, traces, Moon and names on, on the file's date and on the last day.
+void parcourt(Planetaire& p) {
+    verifie(p.CmdTrace_Click());
+    verifie(p.CmdLune_Click());
+    verifie(p.CmdAffNom_Click());
+    for (int champ = 1; champ <= DernierePlanete; ++champ) {
+        verifie(p.champClique(champ));
+        verifie(p.temps_Timer());
     }
-    Placement::RemiseAZero(s, surface);
-    Placement::MontreNoms(s, surface);
-    const int64_t dernier = s.DateDebut.daysTo(Calendrier::dernierJour());
-    Placement::PlaceAstres(s, surface, int32_t(dernier));
+    if (!p.refusDepart(Calendrier::dernierJour())) {
+        verifie(p.changeDepart(Calendrier::dernierJour()));
+        verifie(p.CmdStart_Click());
+        verifie(p.temps_Timer());
+    }
 }
 
 // The same bytes as a file's path, any bytes a Unix name may hold: shown in a message
@@ -90,14 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const DonneesSidranes d = LecteurDonnees::lit(tampon, Fichier);
         // A date is always given, within the range the program accepts.
         exige(d.DateDebut.isValid() && d.DateDebut.year() >= 100 && d.DateDebut.year() <= 9999);
-        Systeme s;
-        s.DateDebut = d.DateDebut;
-        s.astres = d.astres;
-        Demarrage::InitSysteme(s, 570, d.provenance);
-        s.TraceOn = s.LuneOn = s.NomsOn = true;
-        SurfaceVerifiee surface;
-        for (int champ = 1; champ <= DernierePlanete; ++champ) {
-            afficheChamp(s, champ, surface);
+        Planetaire::Ouverture o = Planetaire::ouvre(d);
+        if (Planetaire* p = std::get_if<Planetaire>(&o)) {
+            parcourt(*p);
+        } else {
+            exige(std::get<ErreurDonnees>(o).message().contains(Fichier));
         }
     } catch (const ErreurDonnees& e) {
         // Every message names the file, and none carries a control character.

@@ -30,7 +30,9 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 using namespace AideFenetre;
 
@@ -52,7 +54,6 @@ constexpr int ActionsParDefaut = 3000;
 
 // What the monkey is doing, written where a crash handler can still read it.
 char enCours[512];
-struct sigaction precedents[NSIG];
 
 void noteEnCours(const QString& texte) {
     const QByteArray octets = texte.toUtf8();
@@ -60,6 +61,9 @@ void noteEnCours(const QString& texte) {
     std::memcpy(enCours, octets.constData(), n);
     enCours[n] = '\0';
 }
+
+#ifdef Q_OS_UNIX
+struct sigaction precedents[NSIG];
 
 void surPlantage(int signal, siginfo_t* info, void* contexte) {
     const char avant[] = "\nsinge: crash during ";
@@ -86,6 +90,10 @@ void guetteLesPlantages() {
         sigaction(s, &a, &precedents[s]);
     }
 }
+#else
+// Elsewhere the test framework's own report of a crash is all.
+void guetteLesPlantages() {}
+#endif
 
 // Qt's warnings during a run are faults too (a paint on a null image, a bad geometry).
 QStringList* avertissements = nullptr;
