@@ -34,11 +34,6 @@ inline constexpr std::array<float, 10> EchellesLivrees{
     0.0f,         63700152.0f,   119030416.0f,  164558080.0f,  296326976.0f,
     856174912.0f, 1569332992.0f, 3157723904.0f, 4948236288.0f, 6497084928.0f};
 
-// A date as the label shows it under the tests' C.UTF-8 locale: the French short form.
-inline QString dateAffichee(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 // The window as start-up makes it, not shown yet; null when the file is refused.
 inline std::unique_ptr<Sidrane> cree(const QString& chemin = donneesLivrees()) {
     Planetaire::Ouverture o = Planetaire::ouvre({LecteurDonnees::Chemin(chemin), {}});
@@ -148,47 +143,5 @@ inline bool teinteDe(const QImage& image, const QRect& zone, const QColor& c) {
     return proche(qRed(vif), c.red()) && proche(qGreen(vif), c.green()) &&
            proche(qBlue(vif), c.blue());
 }
-
-// Watches the clearings of the drawing area around what a slider reports: a mark is
-// drawn in a corner no orbit reaches, and each report notes the field and a '*' when
-// the mark was erased since the previous report.
-class Espion {
-public:
-    Espion(Sidrane& f, Glissiere* g) : fenetre(f) {
-        marque();
-        QObject::connect(g, &Glissiere::glisse, &contexte, [this] { note("G"); });
-        QObject::connect(g, &Glissiere::relache, &contexte, [this] { note("R"); });
-        QObject::connect(g, &Glissiere::clique, &contexte, [this] { note("C"); });
-    }
-
-    QString journal() const { return notes.join(QLatin1Char(' ')); }
-    bool marqueEffacee() const { return nonNoirs(fenetre.cosmos()->traces(), Coin) == 0; }
-
-private:
-    static constexpr QRect Coin{15, 15, 50, 50};
-
-    // The window's picture again, with one more circle.
-    void marque() {
-        Cosmos* c = fenetre.cosmos();
-        const QPointF centre = c->versPixels().inverted().map(QPointF(Coin.center()));
-        Instantane vue = fenetre.moteur().instantane();
-        vue.efface = false;
-        vue.cercles = {{float(centre.x()), float(centre.y()),
-                        float(15 / std::fabs(c->versPixels().m11())), 0xFFFFFF}};
-        c->montre(vue);
-    }
-
-    void note(const char* evenement) {
-        notes << QStringLiteral("%1%2%3")
-                     .arg(QLatin1String(evenement))
-                     .arg(fenetre.moteur().etat().Champ)
-                     .arg(marqueEffacee() ? QStringLiteral("*") : QString());
-        marque();
-    }
-
-    Sidrane& fenetre;
-    QObject contexte;
-    QStringList notes;
-};
 
 } // namespace AideFenetre

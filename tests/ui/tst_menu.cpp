@@ -80,7 +80,8 @@ void TestMenu::menuSuitLePanneau() {
     QCOMPARE(action(0)->text(), QStringLiteral("Arrêter"));
     QVERIFY(action(1)->isEnabled());
     // The right button over the drawing area opens it.
-    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(100, 100));
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(100, 100),
+                           f->cosmos()->mapToGlobal(QPoint(100, 100)));
     QApplication::sendEvent(f->cosmos(), &clic);
     QTRY_VERIFY(menu->isVisible());
     menu->hide();

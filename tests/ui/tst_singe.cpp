@@ -26,13 +26,8 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <random>
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 using namespace AideFenetre;
 
@@ -51,49 +46,6 @@ namespace {
 
 constexpr quint32 GraineParDefaut = 20070101;
 constexpr int ActionsParDefaut = 3000;
-
-// What the monkey is doing, written where a crash handler can still read it.
-char enCours[512];
-
-void noteEnCours(const QString& texte) {
-    const QByteArray octets = texte.toUtf8();
-    const size_t n = std::min(sizeof enCours - 1, size_t(octets.size()));
-    std::memcpy(enCours, octets.constData(), n);
-    enCours[n] = '\0';
-}
-
-#ifdef Q_OS_UNIX
-struct sigaction precedents[NSIG];
-
-void surPlantage(int signal, siginfo_t* info, void* contexte) {
-    const char avant[] = "\nsinge: crash during ";
-    (void)!write(STDERR_FILENO, avant, sizeof avant - 1);
-    (void)!write(STDERR_FILENO, enCours, std::strlen(enCours));
-    (void)!write(STDERR_FILENO, "\n", 1);
-    // Then whatever handled the signal before (QtTest's report, or the default action).
-    const struct sigaction& p = precedents[signal];
-    if ((p.sa_flags & SA_SIGINFO) && p.sa_sigaction) {
-        p.sa_sigaction(signal, info, contexte);
-    } else if (p.sa_handler != SIG_DFL && p.sa_handler != SIG_IGN) {
-        p.sa_handler(signal);
-    }
-    ::signal(signal, SIG_DFL);
-    raise(signal);
-}
-
-void guetteLesPlantages() {
-    for (int s : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) {
-        struct sigaction a {};
-        a.sa_sigaction = surPlantage;
-        a.sa_flags = SA_SIGINFO | SA_RESETHAND;
-        sigemptyset(&a.sa_mask);
-        sigaction(s, &a, &precedents[s]);
-    }
-}
-#else
-// Elsewhere the test framework's own report of a crash is all.
-void guetteLesPlantages() {}
-#endif
 
 // Qt's warnings during a run are faults too (a paint on a null image, a bad geometry).
 QStringList* avertissements = nullptr;
@@ -150,7 +102,6 @@ public:
     QString lance(int n) {
         for (etape = 0; etape < n && echec.isEmpty(); ++etape) {
             action.clear();
-            noteEnCours(QStringLiteral("seed=%1 step=%2").arg(graine).arg(etape));
             agit();
             traiteEvenements();
             verifie();
@@ -184,7 +135,6 @@ private:
 
     void note(const QString& texte) {
         action += action.isEmpty() ? texte : QStringLiteral(", ") + texte;
-        noteEnCours(QStringLiteral("seed=%1 step=%2 action=%3").arg(graine).arg(etape).arg(action));
     }
 
     QString entete() const {
@@ -619,7 +569,6 @@ private:
 
 void TestSinge::initTestCase() {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &navigateur, "ouvre");
-    guetteLesPlantages();
     gestionnairePrecedent = qInstallMessageHandler(surMessage);
     QVERIFY(dossier.isValid());
 }
@@ -666,6 +615,8 @@ void TestSinge::singe() {
     QVERIFY(f);
     messages.clear();
     avertissements = &messages;
+    // Said first, so that a crash can be replayed: a seed always plays the same run.
+    qInfo("seed=%u", graine);
     Singe singe(*f, navigateur, graine);
     const QString echec = singe.lance(actions);
     avertissements = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command panel as the window applies it, then traces, the Moon and the planets'
-// names drawn.
+// What the drawing area shows over the bodies: traces, the Moon and the planets' names.
 
 #include "AideFenetre.h"
 
@@ -14,8 +13,6 @@ class TestSuperpositions : public QObject {
     Q_OBJECT
 
 private slots:
-    void panneau_data();
-    void panneau();
     void tracesALEcran();
     void luneParaitAussitotPresDeLaTerre_data();
     void luneParaitAussitotPresDeLaTerre();
@@ -52,62 +49,7 @@ QStringList nomsJusquA(const Sidrane& f, int champ) {
     return noms;
 }
 
-// The panel in one line: each button, + or - for enabled, and its caption; the names
-// shown; the timer; the speed and date read-outs.
-QString decritPanneau(const Sidrane& f) {
-    const Tablecom* t = f.tablecom();
-    QStringList l;
-    for (const QPushButton* b :
-         {t->CmdStart, t->CmdDebut, t->CmdTrace, t->CmdCls, t->CmdLune, t->CmdAffNom}) {
-        l << (b->isEnabled() ? u'+' : u'-') + b->text();
-    }
-    l << QStringLiteral("noms : ") + nomsVisibles(f).join(u' ');
-    l << QStringLiteral("temps %1, vitesse %2, date %3")
-             .arg(f.intervalleTemps())
-             .arg(t->LbVit->text(), t->LbTemps->text());
-    return l.join(QStringLiteral(" | "));
-}
-
 } // namespace
-
-// Each control shows its part of the orrery's picture.
-void TestSuperpositions::panneau_data() {
-    QTest::addColumn<QStringList>("clics");
-    QTest::addColumn<QString>("attendu");
-    const QString arret = "temps 0, vitesse 0, date 01/01/2025";
-    QTest::newRow("au départ")
-        << QStringList()
-        << "+Démarrer | -Début | -Montrer la trace des planètes | -Effacer les "
-           "traces | +Montrer la Lune | +Afficher Noms planètes | noms :  | " +
-               arret;
-    // Asked for while running, the names stop the clock but keep the traces button.
-    QTest::newRow("noms demandés en marche")
-        << QStringList{"CmdStart", "CmdAffNom"}
-        << "+Démarrer | +Début | +Montrer la trace des planètes | -Effacer les traces | +Montrer "
-           "la Lune | +Masquer noms planètes | noms : Mercure Vénus Terre | " +
-               arret;
-    QTest::newRow("trace et Lune")
-        << QStringList{"CmdStart", "CmdTrace", "CmdLune"}
-        << "+Arrêter | +Début | +Suspendre la trace des planètes | +Effacer les traces | "
-           "+Cacher la Lune | +Afficher Noms planètes | noms :  | temps 20, vitesse 2573, date "
-           "01/01/2025";
-}
-
-void TestSuperpositions::panneau() {
-    QFETCH(QStringList, clics);
-    QFETCH(QString, attendu);
-    auto f = ouvre();
-    QVERIFY(f);
-    // Slow enough that no tick comes between the clicks and the reading.
-    f->tablecom()->Tp->choisitCran(1);
-    for (const QString& nom : clics) {
-        clic(f->tablecom()->findChild<QPushButton*>(nom));
-    }
-    QString panneau = decritPanneau(*f);
-    QCOMPARE(panneau.replace(QRegularExpression(QStringLiteral("date ../01/2025")),
-                             QStringLiteral("date 01/01/2025")),
-             attendu);
-}
 
 // On the screen: each planet leaves rings in its colour; erased, none stays.
 void TestSuperpositions::tracesALEcran() {
