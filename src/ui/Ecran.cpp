@@ -5,10 +5,13 @@
 #include "Console.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace Ecran {
 
@@ -108,6 +111,19 @@ std::optional<QString> refusFacteur(const QProcessEnvironment& environnement) {
     return std::nullopt;
 }
 
+std::optional<double> facteurDePolice(double points, const QProcessEnvironment& environnement) {
+    for (const char* variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"}) {
+        if (environnement.contains(QLatin1String(variable))) {
+            return std::nullopt;
+        }
+    }
+    const double facteur = points / 10;
+    if (!(facteur >= 1.2)) {
+        return std::nullopt;
+    }
+    return std::min(facteur, 4.0);
+}
+
 std::optional<QString> refusProfondeur(int profondeur) {
     if (profondeur >= 16) {
         return std::nullopt;
@@ -121,6 +137,23 @@ bool visible() {
     const QString plateforme = QGuiApplication::platformName();
     return plateforme != QLatin1String("offscreen") && plateforme != QLatin1String("minimal");
 }
+
+namespace {
+
+// The toolkit's warnings while it opens the display are held back: a missing screen
+// gets one French message, not a flood.
+std::unique_ptr<QApplication> demarre(int& argc, char** argv) {
+    const QtMessageHandler avant = qInstallMessageHandler(garde);
+    auto application = std::make_unique<Application>(argc, argv);
+    qInstallMessageHandler(avant);
+    for (const auto& [type, message] : std::as_const(recus)) {
+        qt_message_output(type, contexteVide, message);
+    }
+    recus.clear();
+    return application;
+}
+
+} // namespace
 
 std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
     QStringList arguments;
@@ -136,13 +169,19 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
     if (const auto raison = refusFacteur(environnement)) {
         refuse(*raison);
     }
-    const QtMessageHandler avant = qInstallMessageHandler(garde);
-    std::unique_ptr<QApplication> application = std::make_unique<Application>(argc, argv);
-    qInstallMessageHandler(avant);
-    for (const auto& [type, message] : std::as_const(recus)) {
-        qt_message_output(type, contexteVide, message);
+    // The toolkit takes its own options out of argv: a second start needs them again.
+    const std::vector<char*> copie(argv, argv + argc + 1);
+    const int n = argc;
+    std::unique_ptr<QApplication> application = demarre(argc, argv);
+    const double points = QApplication::font().pointSizeF();
+    if (const auto facteur = visible() ? facteurDePolice(points, environnement) : std::nullopt) {
+        // The scale is read once, as the toolkit starts: it starts again with it.
+        application.reset();
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*facteur, 'g', 3));
+        std::copy(copie.begin(), copie.end(), argv);
+        argc = n;
+        application = demarre(argc, argv);
     }
-    recus.clear();
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (ecran == nullptr) {
         // A platform with no screen at all (a frame buffer that cannot be opened).

@@ -23,6 +23,12 @@ bool ecranDesigne(const QProcessEnvironment& environnement, const QStringList& a
 // leaves the pictures less than a pixel.
 std::optional<QString> refusFacteur(const QProcessEnvironment& environnement);
 
+// The scale that honours a desktop font larger than usual, as a larger DPI would be
+// honoured: its size in points over 10, from 1.2 up (a slightly larger font, as
+// GNOME's 11 points, changes nothing), at most 4. Nothing when the font is usual or
+// when the user set a scale or a font DPI himself.
+std::optional<double> facteurDePolice(double points, const QProcessEnvironment& environnement);
+
 // Why the screen the application opened cannot show the program: fewer than 16 bits
 // per pixel, where painting fails. Nothing when it can.
 std::optional<QString> refusProfondeur(int profondeur);
