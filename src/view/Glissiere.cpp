@@ -56,10 +56,11 @@ void Glissiere::setGaucheBouton(double gauche) {
     geoBouton.moveLeft(gauche);
     update(ancien | rectangleBouton());
     if (cran() != avant) {
-        // Screen readers speak the new notch whoever moved the knob: mouse or keys.
+        // Screen readers speak the new notch whoever moved the knob: mouse or keys. Its
+        // meaning first: the bridge gives them only the number, which follows.
+        Annonce::dit(this, texteValeur());
         QAccessibleValueChangeEvent valeur(this, cran());
         QAccessible::updateAccessibility(&valeur);
-        Annonce::dit(this, texteValeur());
     }
 }
 

@@ -126,12 +126,13 @@ void TestAnnonces::glissiereDitSonCran_data() {
     QTest::addColumn<QStringList>("attendu");
     using L = QStringList;
     // The field starts at the Earth (notch 3), the speed at 1 day per tick (notch 1).
-    QTest::newRow("champ fin") << "CO" << int(Qt::Key_End) << L{"valeur 9", "annonce Pluton"};
-    QTest::newRow("champ début") << "CO" << int(Qt::Key_Home) << L{"valeur 1", "annonce Mercure"};
+    // The meaning is said before the bare number the bridge hands on.
+    QTest::newRow("champ fin") << "CO" << int(Qt::Key_End) << L{"annonce Pluton", "valeur 9"};
+    QTest::newRow("champ début") << "CO" << int(Qt::Key_Home) << L{"annonce Mercure", "valeur 1"};
     QTest::newRow("vitesse fin") << "Tp" << int(Qt::Key_End)
-                                 << L{"valeur 12", "annonce 100 jours par pas"};
+                                 << L{"annonce 100 jours par pas", "valeur 12"};
     QTest::newRow("vitesse droite")
-        << "Tp" << int(Qt::Key_Right) << L{"valeur 2", "annonce 2 jours par pas"};
+        << "Tp" << int(Qt::Key_Right) << L{"annonce 2 jours par pas", "valeur 2"};
     QTest::newRow("vitesse déjà au début") << "Tp" << int(Qt::Key_Home) << L{};
 }
 
@@ -150,7 +151,7 @@ void TestAnnonces::glissiereDitSonCran() {
         QAccessibleTextInterface* texte = QAccessible::queryAccessibleInterface(g)->textInterface();
         QVERIFY(texte);
         QCOMPARE(QStringLiteral("annonce ") + texte->text(0, texte->characterCount()),
-                 attendu.last());
+                 attendu.first());
     }
 }
 
