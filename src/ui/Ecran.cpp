@@ -153,6 +153,22 @@ std::unique_ptr<QApplication> demarre(int& argc, char** argv) {
     return application;
 }
 
+// A screen the program can paint on, or the end with a French message.
+void exigeEcran() {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (ecran == nullptr) {
+        // A platform with no screen at all (a frame buffer that cannot be opened).
+        Console::dit(stderr, QString::fromUtf8(SansEcran) +
+                                 QStringLiteral(" (le système graphique n'en a trouvé aucun)."));
+        std::exit(1);
+    }
+    if (visible()) {
+        if (const auto raison = refusProfondeur(ecran->depth())) {
+            refuse(*raison);
+        }
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
@@ -173,6 +189,7 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
     const std::vector<char*> copie(argv, argv + argc + 1);
     const int n = argc;
     std::unique_ptr<QApplication> application = demarre(argc, argv);
+    exigeEcran();
     const double points = QApplication::font().pointSizeF();
     if (const auto facteur = visible() ? facteurDePolice(points, environnement) : std::nullopt) {
         // The scale is read once, as the toolkit starts: it starts again with it.
@@ -181,18 +198,6 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
         std::copy(copie.begin(), copie.end(), argv);
         argc = n;
         application = demarre(argc, argv);
-    }
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    if (ecran == nullptr) {
-        // A platform with no screen at all (a frame buffer that cannot be opened).
-        Console::dit(stderr, QString::fromUtf8(SansEcran) +
-                                 QStringLiteral(" (le système graphique n'en a trouvé aucun)."));
-        std::exit(1);
-    }
-    if (visible()) {
-        if (const auto raison = refusProfondeur(ecran->depth())) {
-            refuse(*raison);
-        }
     }
     return application;
 }

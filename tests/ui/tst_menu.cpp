@@ -9,8 +9,10 @@
 #include "ImageEnregistree.h"
 #include "MemoireFenetre.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -152,6 +154,22 @@ void TestMenu::imageEnregistree() {
     // An image that cannot be written leaves the file there as it was.
     QVERIFY(ImageEnregistree::ecrit(QImage(), chemin).has_value());
     QCOMPARE(QImage(chemin).size(), QSize(4, 3));
+    // An existing file chosen: asked first; "Annuler" brings the file dialog back.
+    QStringList vus;
+    QTimer repond;
+    connect(&repond, &QTimer::timeout, [&vus] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* d = qobject_cast<QFileDialog*>(w)) {
+            vus << QStringLiteral("fichiers");
+            vus.size() == 1 ? static_cast<QDialog*>(d)->accept() : d->reject();
+        } else if (auto* m = qobject_cast<QMessageBox*>(w)) {
+            vus << (m->text().contains(QStringLiteral("existe déjà")) ? "question" : m->text());
+            m->buttons().last()->click();
+        }
+    });
+    repond.start(20);
+    QCOMPARE(ImageEnregistree::demandeChemin(nullptr, chemin), QString());
+    QCOMPARE(vus, (QStringList{"fichiers", "question", "fichiers"}));
 }
 
 // The start-up picture: the Earth worked out by hand at 149 598 261 km and 100.5541
@@ -166,6 +184,10 @@ void TestMenu::capture() {
     QCOMPARE(image.pixelColor(324, 41), QColor(50, 130, 255));
     QCOMPARE(image.pixelColor(388, 388), QColor(255, 225, 40)); // the Sun
     QCOMPARE(image.pixelColor(700, 700), QColor(Qt::black));
+    // One day of traces: one tick, the Earth a disc's width further.
+    o = Planetaire::ouvre({LecteurDonnees::Chemin(donneesLivrees()), {}});
+    QVERIFY(!Capture::ecrit(std::get<Planetaire>(std::move(o)), {chemin, {}, 1}));
+    QVERIFY(QImage(chemin).pixelColor(324, 41) != QColor(50, 130, 255));
 }
 
 void TestMenu::placeGardee() {
