@@ -115,8 +115,12 @@ void tickAvecPeinture(Sidrane& fenetre, Banc::CompteurPeintures& compteur, int t
         const bool peint = attendPeinture(compteur, peintures);
         const auto fin = Horloge::now();
         if (fenetre.moteur().etat().Jours == avant) {
-            // The calendar's end: back to the start date, traces kept.
+            // The calendar's end stops the clock: back to the start date, traces kept,
+            // and running again.
             fenetre.tablecom()->CmdDebut->click();
+            if (fenetre.intervalleTemps() == 0) {
+                fenetre.tablecom()->CmdStart->click();
+            }
             ++relances;
             attendPeinture(compteur, compteur.n, 200);
             continue;

@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -260,6 +261,12 @@ QStringList arguments(int argc, char** argv) {
 [[noreturn]] void ecritEtTermine(const QString& texte) {
     if (!Console::dit(stdout, texte)) {
         const int erreur = errno;
+        // The toolkit, which sets the user's locale, has not started yet: the system's
+        // words in the user's language and writing.
+        std::setlocale(LC_CTYPE, "");
+#ifdef LC_MESSAGES
+        std::setlocale(LC_MESSAGES, "");
+#endif
         Console::dit(stderr,
                      QStringLiteral("sidranes\u00A0: la sortie ne peut pas être écrite (%1).")
                          .arg(QString::fromLocal8Bit(std::strerror(erreur))));
