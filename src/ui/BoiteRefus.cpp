@@ -109,7 +109,6 @@ std::unique_ptr<QMessageBox> cree(const QString& message) {
 
 void montre(const QString& message) {
     Console::dit(stderr, message);
-    std::fflush(stderr);
     // Offscreen, no one could answer the box: the message on stderr is all.
     if (Ecran::visible()) {
         cree(message)->exec();

@@ -17,7 +17,17 @@ namespace Ecran {
 
 namespace {
 
-const char* const SansEcran = "Sidranes ne peut pas démarrer\u00A0: aucun écran n'est disponible";
+// No screen to show the program on: said, with why, and the end.
+[[noreturn]] void sansEcran(const QString& pourquoi, const QStringList& details = {}) {
+    QString texte =
+        QStringLiteral("Sidranes ne peut pas démarrer\u00A0: aucun écran n'est disponible (%1).")
+            .arg(pourquoi);
+    for (const QString& d : details) {
+        texte += QStringLiteral("\n  ") + d;
+    }
+    Console::dit(stderr, texte);
+    std::_Exit(1);
+}
 
 // What the toolkit says while it opens its platform: kept, and shown only if it works.
 QList<QPair<QtMsgType, QString>> recus;
@@ -27,12 +37,12 @@ void garde(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
         // The platform could not be opened: the toolkit would abort next. Its own words
         // follow ours, for whoever has to find out why.
-        std::fprintf(stderr, "%s (le système graphique n'a pas pu être ouvert).\n", SansEcran);
+        QStringList details;
         for (const auto& recu : std::as_const(recus)) {
-            std::fprintf(stderr, "  %s\n", qUtf8Printable(recu.second));
+            details << recu.second;
         }
-        std::fprintf(stderr, "  %s\n", qUtf8Printable(message));
-        std::_Exit(1);
+        sansEcran(QStringLiteral("le système graphique n'a pas pu être ouvert"),
+                  details << message);
     }
     recus.append({type, message});
 }
@@ -46,12 +56,20 @@ public:
         try {
             return QApplication::notify(objet, evenement);
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "Sidranes s'arrête sur une erreur imprévue\u00A0: %s.\n",
-                         e.what());
-            std::_Exit(1);
+            arretImprevu(e);
         }
     }
 };
+
+} // namespace
+
+void arretImprevu(const std::exception& e) {
+    Console::dit(stderr, QStringLiteral("Sidranes s'arrête sur une erreur imprévue\u00A0: %1.")
+                             .arg(QString::fromLocal8Bit(e.what())));
+    std::_Exit(1);
+}
+
+namespace {
 
 [[noreturn]] void refuse(const QString& raison) {
     Console::dit(stderr, QStringLiteral("Sidranes ne peut pas démarrer\u00A0: %1.").arg(raison));
@@ -158,9 +176,7 @@ void exigeEcran() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (ecran == nullptr) {
         // A platform with no screen at all (a frame buffer that cannot be opened).
-        Console::dit(stderr, QString::fromUtf8(SansEcran) +
-                                 QStringLiteral(" (le système graphique n'en a trouvé aucun)."));
-        std::exit(1);
+        sansEcran(QStringLiteral("le système graphique n'en a trouvé aucun"));
     }
     if (visible()) {
         if (const auto raison = refusProfondeur(ecran->depth())) {
@@ -178,9 +194,7 @@ std::unique_ptr<QApplication> ouvre(int& argc, char** argv) {
     }
     const QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     if (!ecranDesigne(environnement, arguments)) {
-        Console::dit(stderr, QString::fromUtf8(SansEcran) +
-                                 QStringLiteral(" (ni DISPLAY ni WAYLAND_DISPLAY n'est défini)."));
-        std::exit(1);
+        sansEcran(QStringLiteral("ni DISPLAY ni WAYLAND_DISPLAY n'est défini"));
     }
     if (const auto raison = refusFacteur(environnement)) {
         refuse(*raison);

@@ -4,6 +4,7 @@
 
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -35,6 +36,9 @@ std::optional<QString> refusProfondeur(int profondeur);
 
 // The platform shows windows to someone: not offscreen, not minimal.
 bool visible();
+
+// An exception no one caught: said in French, and the end (status 1).
+[[noreturn]] void arretImprevu(const std::exception& e);
 
 // The application, or, when no usable screen can be had, a French message on stderr
 // and the end of the program with status 1 (no abort, no core dump).

@@ -80,8 +80,6 @@ int main(int argc, char* argv[]) {
         return enCapture ? capture(std::move(planetaire), demande.capture)
                          : fenetre(std::move(planetaire), demande);
     } catch (const std::exception& e) {
-        Console::dit(stderr, QStringLiteral("Sidranes s'arrête sur une erreur imprévue\u00A0: %1.")
-                                 .arg(QString::fromLocal8Bit(e.what())));
-        return 1;
+        Ecran::arretImprevu(e);
     }
 }
