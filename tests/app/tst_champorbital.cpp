@@ -31,92 +31,86 @@ class TstChampOrbital : public QObject {
     Q_OBJECT
 
 private slots:
-    void vue_data();
-    void vue();
-    void echelleEnDoublePrecision();
-    void luneSelonLeChamp_data();
-    void luneSelonLeChamp();
+    void vue_data() {
+        QTest::addColumn<int>("champ");
+        QTest::addColumn<float>("echelle");
+        QTest::addColumn<float>("planete"); // width of every planet's disc
+        QTest::addColumn<float>("soleil");  // the Sun's width as finally shown
+
+        // A disc of d on 500 covers d / 500 of 2 Echelle; beyond Mars the Sun a quarter of that.
+        QTest::newRow("1, Mercure") << 1 << 1100.0f << 44.0f << 352.0f;
+        QTest::newRow("2") << 2 << 2200.0f << 88.0f << 704.0f;
+        QTest::newRow("3, départ") << 3 << 3300.0f << 132.0f << 1056.0f;
+        QTest::newRow("4, Mars à 1,3") << 4 << 5200.0f << 208.0f << 1664.0f;
+        QTest::newRow("5, Soleil au quart") << 5 << 5500.0f << 220.0f << 440.0f;
+        QTest::newRow("6") << 6 << 6600.0f << 264.0f << 528.0f;
+        QTest::newRow("7") << 7 << 7700.0f << 308.0f << 616.0f;
+        QTest::newRow("8") << 8 << 8800.0f << 352.0f << 704.0f;
+        QTest::newRow("9, Pluton") << 9 << 9900.0f << 396.0f << 792.0f;
+    }
+
+    void vue() {
+        QFETCH(int, champ);
+        QFETCH(float, echelle);
+        QFETCH(float, planete);
+        QFETCH(float, soleil);
+        Systeme s = systemeDeTest();
+        ChampOrbital::FixeEchelle(s, champ);
+
+        QCOMPARE(s.Echelle, echelle);
+        for (int i = 1; i < NbAstres; ++i) {
+            QCOMPARE(s.ShSidrane[i].Width, planete);
+            QCOMPARE(s.ShSidrane[i].Height, planete);
+            QCOMPARE(s.astres[i].DecalX, -planete / 2);
+            QCOMPARE(s.astres[i].DecalY, planete / 2);
+        }
+        // The Sun is sized in full first, then reduced from that: never twice.
+        ChampOrbital::FixeEchelle(s, champ);
+        QCOMPARE(s.ShSidrane[Soleil].Width, soleil);
+        QCOMPARE(s.ShSidrane[Soleil].Height, soleil);
+        QCOMPARE(s.astres[Soleil].DecalX, -soleil / 2);
+        QCOMPARE(s.astres[Soleil].DecalY, soleil / 2);
+        for (int i = 0; i <= DernierePlanete; ++i) {
+            QVERIFY2(s.ShSidrane[i].Visible == (i <= champ), qPrintable(QString::number(i)));
+        }
+    }
+
+    void echelleEnDoublePrecision() {
+        Astres astres;
+        astres[2].RayonOrbite = 108209475.0f;
+        // Multiplied in single precision it would be 119030424.
+        QCOMPARE(ChampOrbital::echelle(astres, 2), 119030416.0f);
+    }
+
+    void luneSelonLeChamp_data() {
+        QTest::addColumn<int>("champ");
+        QTest::addColumn<bool>("luneOn");
+        QTest::addColumn<bool>("avant"); // the Moon's disc shown before
+        QTest::addColumn<bool>("visible");
+
+        // Below the Earth's field the Moon's disc is left as it was.
+        for (int champ : {1, 2}) {
+            QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << false;
+            QTest::addRow("champ %d, Lune montrée", champ) << champ << false << true << true;
+        }
+        for (int champ : {3, 4, 9}) {
+            QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << true;
+            QTest::addRow("champ %d, Lune cachée", champ) << champ << false << true << false;
+        }
+    }
+
+    void luneSelonLeChamp() {
+        QFETCH(int, champ);
+        QFETCH(bool, luneOn);
+        QFETCH(bool, avant);
+        QFETCH(bool, visible);
+        Systeme s = systemeDeTest();
+        s.LuneOn = luneOn;
+        s.ShSidrane[Lune].Visible = avant;
+        ChampOrbital::FixeEchelle(s, champ);
+        QCOMPARE(s.ShSidrane[Lune].Visible, visible);
+    }
 };
-
-void TstChampOrbital::vue_data() {
-    QTest::addColumn<int>("champ");
-    QTest::addColumn<float>("echelle");
-    QTest::addColumn<float>("planete"); // width of every planet's disc
-    QTest::addColumn<float>("soleil");  // the Sun's width as finally shown
-
-    // A disc of d on 500 covers d / 500 of 2 Echelle; beyond Mars the Sun a quarter of that.
-    QTest::newRow("1, Mercure") << 1 << 1100.0f << 44.0f << 352.0f;
-    QTest::newRow("2") << 2 << 2200.0f << 88.0f << 704.0f;
-    QTest::newRow("3, départ") << 3 << 3300.0f << 132.0f << 1056.0f;
-    QTest::newRow("4, Mars à 1,3") << 4 << 5200.0f << 208.0f << 1664.0f;
-    QTest::newRow("5, Soleil au quart") << 5 << 5500.0f << 220.0f << 440.0f;
-    QTest::newRow("6") << 6 << 6600.0f << 264.0f << 528.0f;
-    QTest::newRow("7") << 7 << 7700.0f << 308.0f << 616.0f;
-    QTest::newRow("8") << 8 << 8800.0f << 352.0f << 704.0f;
-    QTest::newRow("9, Pluton") << 9 << 9900.0f << 396.0f << 792.0f;
-}
-
-void TstChampOrbital::vue() {
-    QFETCH(int, champ);
-    QFETCH(float, echelle);
-    QFETCH(float, planete);
-    QFETCH(float, soleil);
-    Systeme s = systemeDeTest();
-    ChampOrbital::FixeEchelle(s, champ);
-
-    QCOMPARE(s.Echelle, echelle);
-    for (int i = 1; i < NbAstres; ++i) {
-        QCOMPARE(s.ShSidrane[i].Width, planete);
-        QCOMPARE(s.ShSidrane[i].Height, planete);
-        QCOMPARE(s.astres[i].DecalX, -planete / 2);
-        QCOMPARE(s.astres[i].DecalY, planete / 2);
-    }
-    // The Sun is sized in full first, then reduced from that: never twice.
-    ChampOrbital::FixeEchelle(s, champ);
-    QCOMPARE(s.ShSidrane[Soleil].Width, soleil);
-    QCOMPARE(s.ShSidrane[Soleil].Height, soleil);
-    QCOMPARE(s.astres[Soleil].DecalX, -soleil / 2);
-    QCOMPARE(s.astres[Soleil].DecalY, soleil / 2);
-    for (int i = 0; i <= DernierePlanete; ++i) {
-        QVERIFY2(s.ShSidrane[i].Visible == (i <= champ), qPrintable(QString::number(i)));
-    }
-}
-
-void TstChampOrbital::echelleEnDoublePrecision() {
-    Astres astres;
-    astres[2].RayonOrbite = 108209475.0f;
-    // Multiplied in single precision it would be 119030424.
-    QCOMPARE(ChampOrbital::echelle(astres, 2), 119030416.0f);
-}
-
-void TstChampOrbital::luneSelonLeChamp_data() {
-    QTest::addColumn<int>("champ");
-    QTest::addColumn<bool>("luneOn");
-    QTest::addColumn<bool>("avant"); // the Moon's disc shown before
-    QTest::addColumn<bool>("visible");
-
-    // Below the Earth's field the Moon's disc is left as it was.
-    for (int champ : {1, 2}) {
-        QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << false;
-        QTest::addRow("champ %d, Lune montrée", champ) << champ << false << true << true;
-    }
-    for (int champ : {3, 4, 9}) {
-        QTest::addRow("champ %d, Lune voulue", champ) << champ << true << false << true;
-        QTest::addRow("champ %d, Lune cachée", champ) << champ << false << true << false;
-    }
-}
-
-void TstChampOrbital::luneSelonLeChamp() {
-    QFETCH(int, champ);
-    QFETCH(bool, luneOn);
-    QFETCH(bool, avant);
-    QFETCH(bool, visible);
-    Systeme s = systemeDeTest();
-    s.LuneOn = luneOn;
-    s.ShSidrane[Lune].Visible = avant;
-    ChampOrbital::FixeEchelle(s, champ);
-    QCOMPARE(s.ShSidrane[Lune].Visible, visible);
-}
 
 QTEST_GUILESS_MAIN(TstChampOrbital)
 #include "tst_champorbital.moc"

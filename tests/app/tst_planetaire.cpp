@@ -130,134 +130,6 @@ QString decrit(const Instantane& avant, const Instantane& apres) {
 
 } // namespace
 
-class TstPlanetaire : public QObject {
-    Q_OBJECT
-
-private slots:
-    void ouverture();
-    void evenements_data();
-    void evenements();
-    void departCommeUneCourse_data();
-    void departCommeUneCourse();
-    void refusDepart_data();
-    void refusDepart();
-    void remonteJusquAuxAnglesFinis();
-    void dateSelonLaLangue_data();
-    void dateSelonLaLangue();
-    void invariants_data();
-    void invariants();
-};
-
-void TstPlanetaire::ouverture() {
-    const Planetaire p = ouvre();
-    QCOMPARE(decrit(Instantane(), p.instantane()),
-             QStringLiteral("CmdDebut=Début (inactif); CmdStart=Démarrer; "
-                            "CmdTrace=Montrer la trace des planètes (inactif); "
-                            "CmdCls=Effacer les traces (inactif); CmdLune=Montrer la Lune; "
-                            "CmdAffNom=Afficher Noms planètes; LbOrbite=Champ orbital : Terre; "
-                            "LbTemps=01/01/2025; LabCourse=Distance parcourue par Terre; LbVit=0; "
-                            "formes=0123; efface"));
-    QCOMPARE(p.instantane().Echelle, 164558080.0f); // 1.1 times the Earth's orbit
-    QCOMPARE(p.etat().Pas(), 1);
-}
-
-void TstPlanetaire::evenements_data() {
-    Tableau::lignes(QStringLiteral("app/planetaire.txt"));
-}
-
-void TstPlanetaire::evenements() {
-    QFETCH(QStringList, colonnes);
-    Planetaire p = ouvre();
-    const Instantane depart = p.instantane();
-    joue(p, colonnes.value(0));
-    QCOMPARE(decrit(depart, p.instantane()), colonnes.value(1));
-}
-
-void TstPlanetaire::departCommeUneCourse_data() {
-    QTest::addColumn<int>("jours");
-    QTest::newRow("un jour") << 1;
-    QTest::newRow("un an") << 365;
-    QTest::newRow("un siècle") << 36524;
-    QTest::newRow("la veille") << -1;
-    QTest::newRow("dix-neuf siècles avant") << -700000;
-}
-
-// A start at the file's date plus N days shows the picture a run of N days reaches.
-void TstPlanetaire::departCommeUneCourse() {
-    QFETCH(int, jours);
-    Planetaire course = ouvre();
-    joue(course, QStringLiteral("champ9 CmdLune"));
-    joue(course, jours < 0 ? QStringLiteral("remonte") : QStringLiteral("CmdStart"));
-    joue(course, QStringLiteral("tic*%1").arg(std::abs(jours)));
-    Planetaire saut = ouvre(livrees(), QDate(2025, 1, 1).addDays(jours));
-    joue(saut, QStringLiteral("champ9 CmdLune"));
-    QCOMPARE(saut.instantane().LbTemps, course.instantane().LbTemps);
-    QVERIFY(saut.instantane().ShSidrane == course.instantane().ShSidrane);
-}
-
-void TstPlanetaire::refusDepart_data() {
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<bool>("refuse");
-    QTest::newRow("31/12/0099") << QDate(99, 12, 31) << true;
-    QTest::newRow("01/01/0100") << QDate(100, 1, 1) << false;
-    QTest::newRow("31/12/9999") << QDate(9999, 12, 31) << false;
-    QTest::newRow("01/01/10000") << QDate(10000, 1, 1) << true;
-    QTest::newRow("invalide") << QDate() << true;
-}
-
-void TstPlanetaire::refusDepart() {
-    QFETCH(QDate, date);
-    QFETCH(bool, refuse);
-    const auto refus = ouvre().refusDepart(date);
-    QCOMPARE(refus.value_or(QString()),
-             refuse ? QStringLiteral("la date de départ doit être comprise entre le 01/01/0100 "
-                                     "et le 31/12/9999")
-                    : QString());
-}
-
-// A Moon turning 10^35 degrees a day from the last day of the calendar: its angle would
-// pass the largest float 3402 days back; the clock keeps a margin and stops 3399 back.
-void TstPlanetaire::remonteJusquAuxAnglesFinis() {
-    DonneesSidranes d = livrees();
-    d.DateDebut = QDate(9999, 12, 31);
-    d.astres[Lune].Periode = 3.6e-33f;
-    d.astres[Lune].AngleInitial = 0;
-    Planetaire p = ouvre(d);
-    QVERIFY(p.refusDepart(QDate(9999, 12, 31).addDays(-3400)).has_value());
-    QVERIFY(!p.refusDepart(QDate(9999, 12, 31).addDays(-3399)).has_value());
-    joue(p, QStringLiteral("CmdLune vitesse12 remonte tic*40"));
-    QCOMPARE(p.etat().Jours, -3300);
-    QVERIFY(!p.etat().EnMarche);
-    joue(p, QStringLiteral("vitesse1 CmdStart tic*200"));
-    QCOMPARE(p.etat().Jours, -3399);
-    QVERIFY(std::isfinite(p.etat().astres[Lune].PosX));
-}
-
-void TstPlanetaire::dateSelonLaLangue_data() {
-    QTest::addColumn<QString>("langue");
-    QTest::addColumn<QString>("lendemain");
-    // Two-digit years in the short formats of en_US and de_DE: widened to four.
-    QTest::newRow("en_US") << "en_US"
-                           << "1/2/2025";
-    QTest::newRow("de_DE") << "de_DE"
-                           << "02.01.2025";
-    QTest::newRow("fr_FR") << "fr_FR"
-                           << "02/01/2025";
-    // The bare locale of minimal systems writes its months in English: French instead.
-    QTest::newRow("C") << "C"
-                       << "02/01/2025";
-}
-
-void TstPlanetaire::dateSelonLaLangue() {
-    QFETCH(QString, langue);
-    QFETCH(QString, lendemain);
-    QLocale::setDefault(QLocale(langue));
-    Planetaire p = ouvre();
-    QLocale::setDefault(QLocale::system());
-    joue(p, QStringLiteral("CmdStart tic"));
-    QCOMPARE(p.instantane().LbTemps, lendemain);
-}
-
 namespace {
 
 // Why the picture breaks a rule that holds after any sequence of events, or nothing.
@@ -298,43 +170,161 @@ QString faute(const Planetaire& p) {
 
 } // namespace
 
-void TstPlanetaire::invariants_data() {
-    QTest::addColumn<QDate>("depart");
-    QTest::newRow("données livrées") << QDate(2025, 1, 1);
-    // Near the calendar's ends, which the clock reaches at high speed.
-    QTest::newRow("9990") << QDate(9990, 1, 1);
-    QTest::newRow("110") << QDate(110, 1, 1);
-}
+class TstPlanetaire : public QObject {
+    Q_OBJECT
 
-// Thousands of random events, each followed by the rules that always hold.
-void TstPlanetaire::invariants() {
-    QFETCH(QDate, depart);
-    Planetaire p = ouvre(livrees(), depart);
-    std::mt19937 alea(20070101);
-    const auto tirage = [&alea](int a, int b) { return std::uniform_int_distribution(a, b)(alea); };
-    const QStringList boutons{"CmdStart", "CmdDebut", "CmdTrace", "CmdCls", "CmdLune", "CmdAffNom",
-                              "relache",  "remonte",  "tic",      "tic*50", "tic*400"};
-    for (int k = 0; k < 20000; ++k) {
-        QString e;
-        switch (tirage(0, 5)) {
-        case 0:
-            e = QStringLiteral("champ%1").arg(tirage(1, 9));
-            break;
-        case 1:
-            e = QStringLiteral("glisse%1").arg(tirage(1, 9));
-            break;
-        case 2:
-            e = tirage(0, 3) ? QStringLiteral("vitesse%1").arg(tirage(1, 12))
-                             : QStringLiteral("allure%1").arg(tirage(0, 3));
-            break;
-        default:
-            e = boutons[tirage(0, int(boutons.size()) - 1)];
-        }
-        joue(p, e);
-        const QString f = faute(p);
-        QVERIFY2(f.isEmpty(), qPrintable(QStringLiteral("%1 après %2 (n° %3)").arg(f, e).arg(k)));
+private slots:
+    void ouverture() {
+        const Planetaire p = ouvre();
+        QCOMPARE(
+            decrit(Instantane(), p.instantane()),
+            QStringLiteral("CmdDebut=Début (inactif); CmdStart=Démarrer; "
+                           "CmdTrace=Montrer la trace des planètes (inactif); "
+                           "CmdCls=Effacer les traces (inactif); CmdLune=Montrer la Lune; "
+                           "CmdAffNom=Afficher Noms planètes; LbOrbite=Champ orbital : Terre; "
+                           "LbTemps=01/01/2025; LabCourse=Distance parcourue par Terre; LbVit=0; "
+                           "formes=0123; efface"));
+        QCOMPARE(p.instantane().Echelle, 164558080.0f); // 1.1 times the Earth's orbit
+        QCOMPARE(p.etat().Pas(), 1);
     }
-}
+
+    void evenements_data() { Tableau::lignes(QStringLiteral("app/planetaire.txt")); }
+
+    void evenements() {
+        QFETCH(QStringList, colonnes);
+        Planetaire p = ouvre();
+        const Instantane depart = p.instantane();
+        joue(p, colonnes.value(0));
+        QCOMPARE(decrit(depart, p.instantane()), colonnes.value(1));
+    }
+
+    void departCommeUneCourse_data() {
+        QTest::addColumn<int>("jours");
+        QTest::newRow("un jour") << 1;
+        QTest::newRow("un an") << 365;
+        QTest::newRow("un siècle") << 36524;
+        QTest::newRow("la veille") << -1;
+        QTest::newRow("dix-neuf siècles avant") << -700000;
+    }
+
+    // A start at the file's date plus N days shows the picture a run of N days reaches.
+    void departCommeUneCourse() {
+        QFETCH(int, jours);
+        Planetaire course = ouvre();
+        joue(course, QStringLiteral("champ9 CmdLune"));
+        joue(course, jours < 0 ? QStringLiteral("remonte") : QStringLiteral("CmdStart"));
+        joue(course, QStringLiteral("tic*%1").arg(std::abs(jours)));
+        Planetaire saut = ouvre(livrees(), QDate(2025, 1, 1).addDays(jours));
+        joue(saut, QStringLiteral("champ9 CmdLune"));
+        QCOMPARE(saut.instantane().LbTemps, course.instantane().LbTemps);
+        QVERIFY(saut.instantane().ShSidrane == course.instantane().ShSidrane);
+    }
+
+    void refusDepart_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("refuse");
+        QTest::newRow("31/12/0099") << QDate(99, 12, 31) << true;
+        QTest::newRow("01/01/0100") << QDate(100, 1, 1) << false;
+        QTest::newRow("31/12/9999") << QDate(9999, 12, 31) << false;
+        QTest::newRow("01/01/10000") << QDate(10000, 1, 1) << true;
+        QTest::newRow("invalide") << QDate() << true;
+    }
+
+    void refusDepart() {
+        QFETCH(QDate, date);
+        QFETCH(bool, refuse);
+        const auto refus = ouvre().refusDepart(date);
+        QCOMPARE(refus.value_or(QString()),
+                 refuse ? QStringLiteral("la date de départ doit être comprise entre le 01/01/0100 "
+                                         "et le 31/12/9999")
+                        : QString());
+    }
+
+    // A Moon turning 10^35 degrees a day from the last day of the calendar: its angle would
+    // pass the largest float 3402 days back; the clock keeps a margin and stops 3399 back.
+    void remonteJusquAuxAnglesFinis() {
+        DonneesSidranes d = livrees();
+        d.DateDebut = QDate(9999, 12, 31);
+        d.astres[Lune].Periode = 3.6e-33f;
+        d.astres[Lune].AngleInitial = 0;
+        Planetaire p = ouvre(d);
+        QVERIFY(p.refusDepart(QDate(9999, 12, 31).addDays(-3400)).has_value());
+        QVERIFY(!p.refusDepart(QDate(9999, 12, 31).addDays(-3399)).has_value());
+        joue(p, QStringLiteral("CmdLune vitesse12 remonte tic*40"));
+        QCOMPARE(p.etat().Jours, -3300);
+        QVERIFY(!p.etat().EnMarche);
+        joue(p, QStringLiteral("vitesse1 CmdStart tic*200"));
+        QCOMPARE(p.etat().Jours, -3399);
+        QVERIFY(std::isfinite(p.etat().astres[Lune].PosX));
+    }
+
+    void dateSelonLaLangue_data() {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("lendemain");
+        // Two-digit years in the short formats of en_US and de_DE: widened to four.
+        QTest::newRow("en_US") << "en_US"
+                               << "1/2/2025";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "02.01.2025";
+        QTest::newRow("fr_FR") << "fr_FR"
+                               << "02/01/2025";
+        // The bare locale of minimal systems writes its months in English: French instead.
+        QTest::newRow("C") << "C"
+                           << "02/01/2025";
+    }
+
+    void dateSelonLaLangue() {
+        QFETCH(QString, langue);
+        QFETCH(QString, lendemain);
+        QLocale::setDefault(QLocale(langue));
+        Planetaire p = ouvre();
+        QLocale::setDefault(QLocale::system());
+        joue(p, QStringLiteral("CmdStart tic"));
+        QCOMPARE(p.instantane().LbTemps, lendemain);
+    }
+
+    void invariants_data() {
+        QTest::addColumn<QDate>("depart");
+        QTest::newRow("données livrées") << QDate(2025, 1, 1);
+        // Near the calendar's ends, which the clock reaches at high speed.
+        QTest::newRow("9990") << QDate(9990, 1, 1);
+        QTest::newRow("110") << QDate(110, 1, 1);
+    }
+
+    // Thousands of random events, each followed by the rules that always hold.
+    void invariants() {
+        QFETCH(QDate, depart);
+        Planetaire p = ouvre(livrees(), depart);
+        std::mt19937 alea(20070101);
+        const auto tirage = [&alea](int a, int b) {
+            return std::uniform_int_distribution(a, b)(alea);
+        };
+        const QStringList boutons{"CmdStart", "CmdDebut",  "CmdTrace", "CmdCls",
+                                  "CmdLune",  "CmdAffNom", "relache",  "remonte",
+                                  "tic",      "tic*50",    "tic*400"};
+        for (int k = 0; k < 20000; ++k) {
+            QString e;
+            switch (tirage(0, 5)) {
+            case 0:
+                e = QStringLiteral("champ%1").arg(tirage(1, 9));
+                break;
+            case 1:
+                e = QStringLiteral("glisse%1").arg(tirage(1, 9));
+                break;
+            case 2:
+                e = tirage(0, 3) ? QStringLiteral("vitesse%1").arg(tirage(1, 12))
+                                 : QStringLiteral("allure%1").arg(tirage(0, 3));
+                break;
+            default:
+                e = boutons[tirage(0, int(boutons.size()) - 1)];
+            }
+            joue(p, e);
+            const QString f = faute(p);
+            QVERIFY2(f.isEmpty(),
+                     qPrintable(QStringLiteral("%1 après %2 (n° %3)").arg(f, e).arg(k)));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TstPlanetaire)
 #include "tst_planetaire.moc"

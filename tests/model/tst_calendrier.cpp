@@ -48,24 +48,18 @@ class TstCalendrier : public QObject {
     Q_OBJECT
 
 private slots:
-    void bornes();
-    void tableau_data();
-    void tableau();
+    void bornes() {
+        QCOMPARE(Calendrier::premierJour(), QDate(100, 1, 1));
+        QCOMPARE(Calendrier::dernierJour(), QDate(9999, 12, 31));
+    }
+
+    void tableau_data() { Tableau::lignes(QStringLiteral("model/calendrier.txt")); }
+
+    void tableau() {
+        QFETCH(QStringList, colonnes);
+        QCOMPARE(resultat(colonnes.value(0), Tableau::texte(colonnes.value(1))), colonnes.value(2));
+    }
 };
-
-void TstCalendrier::bornes() {
-    QCOMPARE(Calendrier::premierJour(), QDate(100, 1, 1));
-    QCOMPARE(Calendrier::dernierJour(), QDate(9999, 12, 31));
-}
-
-void TstCalendrier::tableau_data() {
-    Tableau::lignes(QStringLiteral("model/calendrier.txt"));
-}
-
-void TstCalendrier::tableau() {
-    QFETCH(QStringList, colonnes);
-    QCOMPARE(resultat(colonnes.value(0), Tableau::texte(colonnes.value(1))), colonnes.value(2));
-}
 
 QTEST_GUILESS_MAIN(TstCalendrier)
 #include "tst_calendrier.moc"

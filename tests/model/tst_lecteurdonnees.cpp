@@ -141,127 +141,6 @@ private:
 
 } // namespace
 
-class TstLecteurDonnees : public QObject {
-    Q_OBJECT
-
-private slots:
-    void chemin_data();
-    void chemin();
-    void cheminAffiche_data();
-    void cheminAffiche();
-    void decoupage_data();
-    void decoupage();
-    void nombre_data();
-    void nombre();
-    void corpus_data();
-    void corpus();
-    void messageTypographie();
-    void fichierIntrouvable();
-    void pasUnFichier_data();
-    void pasUnFichier();
-    void lienVersFichier();
-    void refusOuverture_data();
-    void refusOuverture();
-    void provenance();
-    void fichierIllisible();
-    void appareilFerme();
-    void erreurDeLecture();
-    void fichierBinaire();
-    void grosFichierValide();
-    void grosFichierCreux();
-    void grosFichierDeFinsDeLigne();
-    void sourceSansFin_data();
-    void sourceSansFin();
-    void fichierDuDepot();
-};
-
-void TstLecteurDonnees::chemin_data() {
-    QTest::addColumn<QString>("dossier");
-    QTest::addColumn<QString>("attendu");
-    QTest::newRow("dossier ordinaire") << "/opt/sidranes"
-                                       << "/opt/sidranes/sidranes.dat";
-    QTest::newRow("avec barre finale") << "/opt/sidranes/"
-                                       << "/opt/sidranes/sidranes.dat";
-    QTest::newRow("racine") << "/"
-                            << "/sidranes.dat";
-    QTest::newRow("vide") << ""
-                          << "sidranes.dat";
-    QTest::newRow("accents et espaces") << "/home/zoé/mes jeux"
-                                        << "/home/zoé/mes jeux/sidranes.dat";
-}
-
-void TstLecteurDonnees::chemin() {
-    QFETCH(QString, dossier);
-    QFETCH(QString, attendu);
-    QCOMPARE(LecteurDonnees::chemin(dossier), attendu);
-}
-
-// A path's bytes as a message shows them: every byte accounted for.
-void TstLecteurDonnees::cheminAffiche_data() {
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<QString>("attendu");
-    QTest::newRow("UTF-8") << QByteArray("/home/zo\xc3\xa9") << QStringLiteral("/home/zoé");
-    QTest::newRow("Latin-1") << QByteArray("/prog-\xe9t\xe9") << QStringLiteral("/prog-été");
-    QTest::newRow("séquence coupée") << QByteArray("/a\xe2\x82") << QStringLiteral("/aâ\u0082");
-    // U+FEFF is a character of the name, not a mark to drop, wherever it stands.
-    QTest::newRow("U+FEFF en tête") << QByteArray("\xef\xbb\xbf/a") << QStringLiteral("\ufeff/a");
-    QTest::newRow("U+FEFF au milieu") << QByteArray("/a\xef\xbb\xbf") << QStringLiteral("/a\ufeff");
-}
-
-void TstLecteurDonnees::cheminAffiche() {
-    QFETCH(QByteArray, octets);
-    QFETCH(QString, attendu);
-    QCOMPARE(LecteurDonnees::Chemin::depuisOctets(octets).affiche(), attendu);
-}
-
-void TstLecteurDonnees::decoupage_data() {
-    Tableau::lignes(QStringLiteral("lecteur/decoupage.txt"));
-}
-
-void TstLecteurDonnees::decoupage() {
-    QFETCH(QStringList, colonnes);
-    QByteArray entree = Tableau::octets(colonnes.value(0));
-    QBuffer tampon(&entree);
-    tampon.open(QIODevice::ReadOnly);
-    LecteurSequentiel lecteur(tampon);
-    QStringList lues;
-    QStringList numeros;
-    for (;;) {
-        const LecteurSequentiel::Valeur& v = lecteur.suivante();
-        if (v.etat == LecteurSequentiel::Etat::FinDuFichier) {
-            break;
-        }
-        QCOMPARE(v.etat, LecteurSequentiel::Etat::Valeur);
-        const QString texte = QString::fromLatin1(v.octets);
-        lues << (v.entreGuillemets ? u'<' + texte + u'>' : texte);
-        numeros << QString::number(v.ligne);
-    }
-    QCOMPARE(lues.join(u'|'), colonnes.value(1));
-    QCOMPARE(numeros.join(u'|'), colonnes.value(2));
-}
-
-void TstLecteurDonnees::nombre_data() {
-    Tableau::lignes(QStringLiteral("lecteur/nombres.txt"));
-}
-
-void TstLecteurDonnees::nombre() {
-    QFETCH(QStringList, colonnes);
-    const Nombre n = analyseNombre(Tableau::octets(colonnes.value(0)));
-    QCOMPARE(QString::number(int(n.etat)), colonnes.value(1));
-    if (n.etat == Nombre::Etat::Valeur) {
-        QCOMPARE(n.valeur, colonnes.value(2).toDouble());
-    }
-}
-
-void TstLecteurDonnees::corpus_data() {
-    QTest::addColumn<int>("indice");
-    const QList<Corpus::Cas> tous = Corpus::cas();
-    QVERIFY(tous.size() > 100);
-    for (int i = 0; i < tous.size(); ++i) {
-        QTest::newRow(qPrintable(tous[i].fichier)) << i;
-    }
-}
-
 namespace {
 
 // The Earth's seven values as the fields hold them, floats to 9 digits.
@@ -284,394 +163,492 @@ QString terre(const Astre& a) {
 
 } // namespace
 
-// Each file of the corpus read, and what it gives: its start date and bodies, or the
-// refusal, word for word.
-void TstLecteurDonnees::corpus() {
-    QFETCH(int, indice);
-    const Corpus::Cas c = Corpus::cas().at(indice);
-    QBuffer tampon;
-    tampon.setData(c.octets);
-    tampon.open(QIODevice::ReadOnly);
-    DonneesSidranes d;
-    try {
-        d = LecteurDonnees::lit(tampon, c.nomAffiche());
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(QStringLiteral("refus ") + Corpus::simple(e.message()),
-                 c.genre + u' ' + c.attendu);
-        return;
-    }
-    QVERIFY2(c.genre != QLatin1String("refus"), "lu au lieu d'être refusé");
-    if (c.genre == QLatin1String("terre")) {
-        QCOMPARE(terre(d.astres[Terre]), c.attendu);
-        return;
-    }
-    if (c.genre == QLatin1String("date")) {
-        QCOMPARE(d.DateDebut.toString(QStringLiteral("dd/MM/yyyy")), c.attendu);
-    }
-    QStringList noms;
-    for (const Astre& a : d.astres) {
-        noms << a.Nom;
-    }
-    QCOMPARE(noms.at(2).isEmpty(), false);
-    if (c.genre == QLatin1String("date")) {
-        QCOMPARE(noms, NomsFrancais);
-        QCOMPARE(terre(d.astres[Lune]),
-                 QStringLiteral("Lune|4|13816530|15376000|298.580902|7.5|27.3216991"));
-    }
-}
+class TstLecteurDonnees : public QObject {
+    Q_OBJECT
 
-void TstLecteurDonnees::messageTypographie() {
-    try {
-        litOctets(avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc"));
-        QFAIL("aucune erreur");
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(e.message(),
-                 QStringLiteral("Fichier de données «\u00A0/x/sidranes.dat\u00A0», ligne 9\u00A0: "
-                                "nombre attendu pour la période de l'astre n°\u00A04 (Terre), "
-                                "trouvé «\u00A0abc\u00A0»."));
-        // what() carries the same text, in UTF-8.
-        QCOMPARE(QString::fromUtf8(e.what()), e.message());
+private slots:
+    void chemin_data() {
+        QTest::addColumn<QString>("dossier");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("dossier ordinaire") << "/opt/sidranes"
+                                           << "/opt/sidranes/sidranes.dat";
+        QTest::newRow("avec barre finale") << "/opt/sidranes/"
+                                           << "/opt/sidranes/sidranes.dat";
+        QTest::newRow("racine") << "/"
+                                << "/sidranes.dat";
+        QTest::newRow("vide") << ""
+                              << "sidranes.dat";
+        QTest::newRow("accents et espaces") << "/home/zoé/mes jeux"
+                                            << "/home/zoé/mes jeux/sidranes.dat";
     }
-}
 
-void TstLecteurDonnees::fichierIntrouvable() {
-    QTemporaryDir dossier;
-    QVERIFY(dossier.isValid());
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QCOMPARE(refus([&] { LecteurDonnees::lit(chemin); }),
-             QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin));
-}
+    void chemin() {
+        QFETCH(QString, dossier);
+        QFETCH(QString, attendu);
+        QCOMPARE(LecteurDonnees::chemin(dossier), attendu);
+    }
 
-void TstLecteurDonnees::pasUnFichier_data() {
-    QTest::addColumn<QString>("genre");
-    QTest::addColumn<QString>("raison"); // empty: "introuvable"
+    // A path's bytes as a message shows them: every byte accounted for.
+    void cheminAffiche_data() {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("UTF-8") << QByteArray("/home/zo\xc3\xa9") << QStringLiteral("/home/zoé");
+        QTest::newRow("Latin-1") << QByteArray("/prog-\xe9t\xe9") << QStringLiteral("/prog-été");
+        QTest::newRow("séquence coupée") << QByteArray("/a\xe2\x82") << QStringLiteral("/aâ\u0082");
+        // U+FEFF is a character of the name, not a mark to drop, wherever it stands.
+        QTest::newRow("U+FEFF en tête")
+            << QByteArray("\xef\xbb\xbf/a") << QStringLiteral("\ufeff/a");
+        QTest::newRow("U+FEFF au milieu")
+            << QByteArray("/a\xef\xbb\xbf") << QStringLiteral("/a\ufeff");
+    }
 
-    const QString pasOrdinaire = QStringLiteral(", pas un fichier ordinaire");
-    QTest::newRow("dossier") << "dossier"
-                             << "c'est un dossier";
-    // Opening a pipe with no writer, or reading one whose writer is silent, waits for ever.
-    QTest::newRow("tube sans écrivain") << "tube"
-                                        << "c'est un tube nommé" + pasOrdinaire;
-    QTest::newRow("tube à écrivain muet") << "tube ouvert"
-                                          << "c'est un tube nommé" + pasOrdinaire;
-    QTest::newRow("socket") << "socket"
-                            << "c'est une prise de communication (socket)" + pasOrdinaire;
-    QTest::newRow("/dev/zero") << "/dev/zero"
-                               << "c'est un périphérique" + pasOrdinaire;
-    QTest::newRow("/dev/urandom") << "/dev/urandom"
-                                  << "c'est un périphérique" + pasOrdinaire;
-    QTest::newRow("lien vers un tube") << "lien vers tube"
-                                       << "c'est un tube nommé" + pasOrdinaire;
-    QTest::newRow("boucle de liens") << "boucle"
-                                     << "ses liens symboliques forment une boucle";
-    QTest::newRow("lien cassé") << "lien cassé" << QString();
-}
+    void cheminAffiche() {
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, attendu);
+        QCOMPARE(LecteurDonnees::Chemin::depuisOctets(octets).affiche(), attendu);
+    }
 
-void TstLecteurDonnees::pasUnFichier() {
-#ifndef Q_OS_UNIX
-    QSKIP("named pipes, sockets, devices and links are Unix's");
-#else
-    QFETCH(QString, genre);
-    QFETCH(QString, raison);
-    QTemporaryDir dossier;
-    QVERIFY(dossier.isValid());
-    QString chemin = LecteurDonnees::chemin(dossier.path());
-    const QByteArray c = QFile::encodeName(chemin);
-    int ecrivain = -1;
-    int prise = -1;
-    if (genre.startsWith(u'/')) {
-        chemin = genre;
-    } else if (genre == "dossier") {
-        QVERIFY(QDir().mkdir(chemin));
-    } else if (genre.startsWith("tube")) {
-        QCOMPARE(::mkfifo(c.constData(), 0600), 0);
-        if (genre == "tube ouvert") {
-            ecrivain = ::open(c.constData(), O_RDWR | O_NONBLOCK);
-            QVERIFY(ecrivain >= 0);
+    void decoupage_data() { Tableau::lignes(QStringLiteral("lecteur/decoupage.txt")); }
+
+    void decoupage() {
+        QFETCH(QStringList, colonnes);
+        QByteArray entree = Tableau::octets(colonnes.value(0));
+        QBuffer tampon(&entree);
+        tampon.open(QIODevice::ReadOnly);
+        LecteurSequentiel lecteur(tampon);
+        QStringList lues;
+        QStringList numeros;
+        for (;;) {
+            const LecteurSequentiel::Valeur& v = lecteur.suivante();
+            if (v.etat == LecteurSequentiel::Etat::FinDuFichier) {
+                break;
+            }
+            QCOMPARE(v.etat, LecteurSequentiel::Etat::Valeur);
+            const QString texte = QString::fromLatin1(v.octets);
+            lues << (v.entreGuillemets ? u'<' + texte + u'>' : texte);
+            numeros << QString::number(v.ligne);
         }
-    } else if (genre == "socket") {
-        prise = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un adresse{};
-        adresse.sun_family = AF_UNIX;
-        QVERIFY(size_t(c.size()) < sizeof adresse.sun_path);
-        memcpy(adresse.sun_path, c.constData(), size_t(c.size()));
-        QCOMPARE(::bind(prise, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
-    } else if (genre == "lien vers tube") {
-        QCOMPARE(::mkfifo(QFile::encodeName(dossier.filePath("t")).constData(), 0600), 0);
-        QVERIFY(QFile::link(dossier.filePath("t"), chemin));
-    } else if (genre == "boucle") {
-        QVERIFY(QFile::link(dossier.filePath("b"), chemin));
-        QVERIFY(QFile::link(chemin, dossier.filePath("b")));
-    } else {
-        QVERIFY(QFile::link(dossier.filePath("absent"), chemin));
+        QCOMPARE(lues.join(u'|'), colonnes.value(1));
+        QCOMPARE(numeros.join(u'|'), colonnes.value(2));
     }
-    QElapsedTimer chrono;
-    chrono.start();
-    const QString message = refus([&] { LecteurDonnees::lit(chemin); });
-    const qint64 duree = chrono.elapsed();
-    if (ecrivain >= 0) {
-        ::close(ecrivain);
+
+    void nombre_data() { Tableau::lignes(QStringLiteral("lecteur/nombres.txt")); }
+
+    void nombre() {
+        QFETCH(QStringList, colonnes);
+        const Nombre n = analyseNombre(Tableau::octets(colonnes.value(0)));
+        QCOMPARE(QString::number(int(n.etat)), colonnes.value(1));
+        if (n.etat == Nombre::Etat::Valeur) {
+            QCOMPARE(n.valeur, colonnes.value(2).toDouble());
+        }
     }
-    if (prise >= 0) {
-        ::close(prise);
+
+    void corpus_data() {
+        QTest::addColumn<int>("indice");
+        const QList<Corpus::Cas> tous = Corpus::cas();
+        QVERIFY(tous.size() > 100);
+        for (int i = 0; i < tous.size(); ++i) {
+            QTest::newRow(qPrintable(tous[i].fichier)) << i;
+        }
     }
-    const QString attendu =
-        raison.isEmpty()
-            ? QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin)
-            : QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : %2.")
-                  .arg(chemin, raison);
-    QCOMPARE(message, attendu);
-    QVERIFY2(duree < 500, qPrintable(QString::number(duree)));
-#endif
-}
 
-void TstLecteurDonnees::lienVersFichier() {
-    // The file may be a link to the real one, as packages often install it.
-    QTemporaryDir dossier;
-    QFile f(dossier.filePath("vrai.dat"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(fichierValide());
-    f.close();
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QVERIFY(QFile::link(f.fileName(), chemin));
-    QCOMPARE(LecteurDonnees::lit(chemin).astres[Lune].Nom, QStringLiteral("Lune"));
-}
+    // Each file of the corpus read, and what it gives: its start date and bodies, or the
+    // refusal, word for word.
+    void corpus() {
+        QFETCH(int, indice);
+        const Corpus::Cas c = Corpus::cas().at(indice);
+        QBuffer tampon;
+        tampon.setData(c.octets);
+        tampon.open(QIODevice::ReadOnly);
+        DonneesSidranes d;
+        try {
+            d = LecteurDonnees::lit(tampon, c.nomAffiche());
+        } catch (const ErreurDonnees& e) {
+            QCOMPARE(QStringLiteral("refus ") + Corpus::simple(e.message()),
+                     c.genre + u' ' + c.attendu);
+            return;
+        }
+        QVERIFY2(c.genre != QLatin1String("refus"), "lu au lieu d'être refusé");
+        if (c.genre == QLatin1String("terre")) {
+            QCOMPARE(terre(d.astres[Terre]), c.attendu);
+            return;
+        }
+        if (c.genre == QLatin1String("date")) {
+            QCOMPARE(d.DateDebut.toString(QStringLiteral("dd/MM/yyyy")), c.attendu);
+        }
+        QStringList noms;
+        for (const Astre& a : d.astres) {
+            noms << a.Nom;
+        }
+        QCOMPARE(noms.at(2).isEmpty(), false);
+        if (c.genre == QLatin1String("date")) {
+            QCOMPARE(noms, NomsFrancais);
+            QCOMPARE(terre(d.astres[Lune]),
+                     QStringLiteral("Lune|4|13816530|15376000|298.580902|7.5|27.3216991"));
+        }
+    }
 
-void TstLecteurDonnees::refusOuverture_data() {
-    QTest::addColumn<int>("erreur");
-    QTest::addColumn<QString>("message");
+    void messageTypographie() {
+        try {
+            litOctets(avecLigne(9, "\"Terre\", 9, 16745010, 149598261, 100.5541, 0, abc"));
+            QFAIL("aucune erreur");
+        } catch (const ErreurDonnees& e) {
+            QCOMPARE(
+                e.message(),
+                QStringLiteral("Fichier de données «\u00A0/x/sidranes.dat\u00A0», ligne 9\u00A0: "
+                               "nombre attendu pour la période de l'astre n°\u00A04 (Terre), "
+                               "trouvé «\u00A0abc\u00A0»."));
+            // what() carries the same text, in UTF-8.
+            QCOMPARE(QString::fromUtf8(e.what()), e.message());
+        }
+    }
 
-    const QString lu = QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être "
-                                      "lu : ");
-    QTest::newRow("EACCES") << EACCES << lu + "accès refusé.";
-    QTest::newRow("EPERM") << EPERM << lu + "accès refusé.";
-    QTest::newRow("ELOOP") << ELOOP << lu + "ses liens symboliques forment une boucle.";
-    QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << lu + "son chemin est trop long.";
-    QTest::newRow("ENOENT") << ENOENT
-                            << "Le fichier de données « /x/sidranes.dat » est introuvable.";
-    QTest::newRow("ENOTDIR") << ENOTDIR
-                             << "Le fichier de données « /x/sidranes.dat » est introuvable.";
-    QTest::newRow("EIO")
-        << EIO << lu + QStringLiteral("ouverture impossible (erreur système %1).").arg(EIO);
-}
+    void fichierIntrouvable() {
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        const QString chemin = LecteurDonnees::chemin(dossier.path());
+        QCOMPARE(refus([&] { LecteurDonnees::lit(chemin); }),
+                 QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin));
+    }
 
-void TstLecteurDonnees::refusOuverture() {
-    QFETCH(int, erreur);
-    QFETCH(QString, message);
-    QCOMPARE(simple(LecteurDonnees::refusOuverture(NomAffiche, erreur).message()), message);
-}
+    void pasUnFichier_data() {
+        QTest::addColumn<QString>("genre");
+        QTest::addColumn<QString>("raison"); // empty: "introuvable"
 
-void TstLecteurDonnees::provenance() {
-    // Each body value keeps its line and its writing, whatever the layout.
-    const DonneesSidranes d = litOctets(fichierValide());
-    QCOMPARE(d.provenance.fichier, NomAffiche);
-    QCOMPARE(d.provenance.de(Terre, Rubrique::Periode).texte, QStringLiteral("365.256"));
-    QCOMPARE(d.provenance.de(Terre, Rubrique::Periode).ligne, 9);
-    QCOMPARE(d.provenance.de(2, Rubrique::Nom).texte, QStringLiteral("Vénus"));
-    QCOMPARE(d.provenance.de(Lune, Rubrique::Reserve).texte, QStringLiteral("7.5"));
-    const DonneesSidranes c = litOctets(QByteArray(fichierValide()).replace(", ", "\r\n"));
-    QCOMPARE(c.provenance.de(Soleil, Rubrique::Diametre).ligne, 9);
-    QCOMPARE(c.provenance.de(Soleil, Rubrique::Couleur).ligne, 10);
-    QCOMPARE(c.provenance.de(Soleil, Rubrique::Couleur).texte, QStringLiteral("2679295"));
-    QCOMPARE(c.provenance.de(Lune, Rubrique::Periode).ligne, 4 + 3 + 11 * 7);
-}
+        const QString pasOrdinaire = QStringLiteral(", pas un fichier ordinaire");
+        QTest::newRow("dossier") << "dossier"
+                                 << "c'est un dossier";
+        // Opening a pipe with no writer, or reading one whose writer is silent, waits for ever.
+        QTest::newRow("tube sans écrivain") << "tube"
+                                            << "c'est un tube nommé" + pasOrdinaire;
+        QTest::newRow("tube à écrivain muet") << "tube ouvert"
+                                              << "c'est un tube nommé" + pasOrdinaire;
+        QTest::newRow("socket") << "socket"
+                                << "c'est une prise de communication (socket)" + pasOrdinaire;
+        QTest::newRow("/dev/zero") << "/dev/zero"
+                                   << "c'est un périphérique" + pasOrdinaire;
+        QTest::newRow("/dev/urandom") << "/dev/urandom"
+                                      << "c'est un périphérique" + pasOrdinaire;
+        QTest::newRow("lien vers un tube") << "lien vers tube"
+                                           << "c'est un tube nommé" + pasOrdinaire;
+        QTest::newRow("boucle de liens") << "boucle"
+                                         << "ses liens symboliques forment une boucle";
+        QTest::newRow("lien cassé") << "lien cassé" << QString();
+    }
 
-void TstLecteurDonnees::fichierIllisible() {
+    void pasUnFichier() {
 #ifndef Q_OS_UNIX
-    QSKIP("a file no one may read is made with Unix's permissions");
+        QSKIP("named pipes, sockets, devices and links are Unix's");
 #else
-    // Root reads every file: the reading is tried by a child process that gives up root.
-    QTemporaryDir dossier;
-    QVERIFY(QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner |
-                                                      QFileDevice::ExeOther));
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(fichierValide());
-    f.close();
-    QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
-    int tube[2];
-    QCOMPARE(::pipe(tube), 0);
-    const pid_t enfant = ::fork();
-    if (enfant == 0) {
-        QByteArray message = "aucune erreur";
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            message = "root gardé";
+        QFETCH(QString, genre);
+        QFETCH(QString, raison);
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        QString chemin = LecteurDonnees::chemin(dossier.path());
+        const QByteArray c = QFile::encodeName(chemin);
+        int ecrivain = -1;
+        int prise = -1;
+        if (genre.startsWith(u'/')) {
+            chemin = genre;
+        } else if (genre == "dossier") {
+            QVERIFY(QDir().mkdir(chemin));
+        } else if (genre.startsWith("tube")) {
+            QCOMPARE(::mkfifo(c.constData(), 0600), 0);
+            if (genre == "tube ouvert") {
+                ecrivain = ::open(c.constData(), O_RDWR | O_NONBLOCK);
+                QVERIFY(ecrivain >= 0);
+            }
+        } else if (genre == "socket") {
+            prise = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un adresse{};
+            adresse.sun_family = AF_UNIX;
+            QVERIFY(size_t(c.size()) < sizeof adresse.sun_path);
+            memcpy(adresse.sun_path, c.constData(), size_t(c.size()));
+            QCOMPARE(::bind(prise, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+        } else if (genre == "lien vers tube") {
+            QCOMPARE(::mkfifo(QFile::encodeName(dossier.filePath("t")).constData(), 0600), 0);
+            QVERIFY(QFile::link(dossier.filePath("t"), chemin));
+        } else if (genre == "boucle") {
+            QVERIFY(QFile::link(dossier.filePath("b"), chemin));
+            QVERIFY(QFile::link(chemin, dossier.filePath("b")));
         } else {
-            message = refus([&] { LecteurDonnees::lit(chemin); }).toUtf8();
+            QVERIFY(QFile::link(dossier.filePath("absent"), chemin));
         }
-        const bool ecrit = ::write(tube[1], message.constData(), size_t(message.size())) >= 0;
-        ::_exit(ecrit ? 0 : 1);
-    }
-    ::close(tube[1]);
-    QByteArray recu;
-    char tampon[512];
-    for (ssize_t n; (n = ::read(tube[0], tampon, sizeof tampon)) > 0;) {
-        recu.append(tampon, n);
-    }
-    ::close(tube[0]);
-    ::waitpid(enfant, nullptr, 0);
-    QCOMPARE(QString::fromUtf8(recu),
-             QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : accès refusé.")
-                 .arg(chemin));
+        QElapsedTimer chrono;
+        chrono.start();
+        const QString message = refus([&] { LecteurDonnees::lit(chemin); });
+        const qint64 duree = chrono.elapsed();
+        if (ecrivain >= 0) {
+            ::close(ecrivain);
+        }
+        if (prise >= 0) {
+            ::close(prise);
+        }
+        const QString attendu =
+            raison.isEmpty()
+                ? QStringLiteral("Le fichier de données « %1 » est introuvable.").arg(chemin)
+                : QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : %2.")
+                      .arg(chemin, raison);
+        QCOMPARE(message, attendu);
+        QVERIFY2(duree < 500, qPrintable(QString::number(duree)));
 #endif
-}
-
-void TstLecteurDonnees::appareilFerme() {
-    QBuffer tampon;
-    QCOMPARE(refus([&] { LecteurDonnees::lit(tampon, NomAffiche); }),
-             QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être lu : il "
-                            "n'est pas ouvert en lecture."));
-}
-
-void TstLecteurDonnees::erreurDeLecture() {
-    SourceDefaillante source(premieresLignes(8) + "\"Terre\", 9");
-    // The value cut by the failure is not taken as complete.
-    QCOMPARE(refus([&] { LecteurDonnees::lit(source, NomAffiche); }),
-             QStringLiteral("Fichier de données « /x/sidranes.dat », ligne 9 : erreur de lecture "
-                            "avant le diamètre de l'astre n° 4 (Terre)."));
-}
-
-void TstLecteurDonnees::fichierBinaire() {
-    // Every byte value, in a fixed pseudo-random order: an error, never a crash.
-    QByteArray octets;
-    quint32 graine = 12345;
-    for (int i = 0; i < 200000; ++i) {
-        graine = graine * 1103515245u + 12345u;
-        octets.append(char(graine >> 24));
     }
-    QString message = messageDe(octets);
-    QVERIFY2(message.startsWith(QStringLiteral("Fichier de données « /x/sidranes.dat », ligne ")),
-             qPrintable(message));
-    // The executable of this very test.
-    QFile moiMeme(QCoreApplication::applicationFilePath());
-    QVERIFY(moiMeme.open(QIODevice::ReadOnly));
-    QElapsedTimer chrono;
-    chrono.start();
-    message = refus([&] { LecteurDonnees::lit(moiMeme, moiMeme.fileName()); });
-    QVERIFY2(message.contains(moiMeme.fileName()), qPrintable(message));
-    QVERIFY(chrono.elapsed() < 2000);
-}
 
-void TstLecteurDonnees::grosFichierValide() {
-    // A valid file followed by 200 MB (sparse): read at once, the rest never touched.
-    QTemporaryDir dossier;
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(fichierValide());
-    QVERIFY(f.resize(200LL * 1024 * 1024));
-    f.close();
-    QElapsedTimer chrono;
-    chrono.start();
-    const DonneesSidranes d = LecteurDonnees::lit(chemin);
-    QVERIFY2(chrono.elapsed() < 2000, qPrintable(QString::number(chrono.elapsed())));
-    QCOMPARE(d.astres[Lune].Nom, QStringLiteral("Lune"));
-}
-
-void TstLecteurDonnees::grosFichierCreux() {
-    // 200 MB of zero bytes: one endless value.
-    QTemporaryDir dossier;
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(f.resize(200LL * 1024 * 1024));
-    f.close();
-    QElapsedTimer chrono;
-    chrono.start();
-    QCOMPARE(
-        refus([&] { LecteurDonnees::lit(chemin); }),
-        QStringLiteral("Fichier de données « %1 », ligne 1 : valeur trop longue pour la 1re des 4 "
-                       "valeurs d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.")
-            .arg(chemin));
-    QVERIFY(chrono.elapsed() < 2000);
-}
-
-void TstLecteurDonnees::grosFichierDeFinsDeLigne() {
-    // 20 MB of line ends: blank lines are skipped, but not beyond the reading limit.
-    QTemporaryDir dossier;
-    const QString chemin = LecteurDonnees::chemin(dossier.path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    const QByteArray bloc(1024 * 1024, '\n');
-    for (int i = 0; i < 20; ++i) {
-        f.write(bloc);
+    void lienVersFichier() {
+        // The file may be a link to the real one, as packages often install it.
+        QTemporaryDir dossier;
+        QFile f(dossier.filePath("vrai.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(fichierValide());
+        f.close();
+        const QString chemin = LecteurDonnees::chemin(dossier.path());
+        QVERIFY(QFile::link(f.fileName(), chemin));
+        QCOMPARE(LecteurDonnees::lit(chemin).astres[Lune].Nom, QStringLiteral("Lune"));
     }
-    f.close();
-    QElapsedTimer chrono;
-    chrono.start();
-    QCOMPARE(refus([&] { LecteurDonnees::lit(chemin); }),
-             QStringLiteral(
-                 "Fichier de données « %1 », ligne 16777217 : 16 777 216 octets lus sans trouver "
-                 "la 1re des 4 valeurs d'en-tête ; ce n'est pas un fichier de données de Sidranes.")
-                 .arg(chemin));
-    QVERIFY(chrono.elapsed() < 2000);
-}
 
-void TstLecteurDonnees::sourceSansFin_data() {
-    QTest::addColumn<QByteArray>("debut");
-    QTest::addColumn<QByteArray>("motif");
-    QTest::addColumn<QString>("message"); // empty: reads fine
+    void refusOuverture_data() {
+        QTest::addColumn<int>("erreur");
+        QTest::addColumn<QString>("message");
 
-    QTest::newRow("fichier valide puis déchets sans fin")
-        << fichierValide() << QByteArray("\x01z,\"") << QString();
-    QTest::newRow("octets sans séparateur")
-        << QByteArray() << QByteArray("xyz")
-        << "Fichier de données « /x/sidranes.dat », ligne 1 : valeur trop longue pour la 1re des 4 "
-           "valeurs "
-           "d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.";
-    QTest::newRow("blancs sans fin")
-        << premieresLignes(5) << QByteArray(" \t")
-        << "Fichier de données « /x/sidranes.dat », ligne 6 : 16 777 216 octets lus sans trouver "
-           "le nom de "
-           "l'astre n° 1 ; ce n'est pas un fichier de données de Sidranes.";
-    QTest::newRow("virgules sans fin") << premieresLignes(4) << QByteArray(",")
-                                       << "Fichier de données « /x/sidranes.dat », ligne 5 : "
-                                          "nombre attendu pour le jour de la date de "
-                                          "départ, trouvé une valeur vide.";
-    QTest::newRow("nombres sans fin")
-        << premieresLignes(4) + "1, 1, 2025, \"a\"" << QByteArray(", 1") << QString();
-}
+        const QString lu =
+            QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être "
+                           "lu : ");
+        QTest::newRow("EACCES") << EACCES << lu + "accès refusé.";
+        QTest::newRow("EPERM") << EPERM << lu + "accès refusé.";
+        QTest::newRow("ELOOP") << ELOOP << lu + "ses liens symboliques forment une boucle.";
+        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << lu + "son chemin est trop long.";
+        QTest::newRow("ENOENT") << ENOENT
+                                << "Le fichier de données « /x/sidranes.dat » est introuvable.";
+        QTest::newRow("ENOTDIR") << ENOTDIR
+                                 << "Le fichier de données « /x/sidranes.dat » est introuvable.";
+        QTest::newRow("EIO")
+            << EIO << lu + QStringLiteral("ouverture impossible (erreur système %1).").arg(EIO);
+    }
 
-void TstLecteurDonnees::sourceSansFin() {
-    QFETCH(QByteArray, debut);
-    QFETCH(QByteArray, motif);
-    QFETCH(QString, message);
-    SourceSansFin source(debut, motif);
-    QElapsedTimer chrono;
-    chrono.start();
-    try {
-        const DonneesSidranes d = LecteurDonnees::lit(source, NomAffiche);
-        QVERIFY2(message.isEmpty(), "erreur attendue");
+    void refusOuverture() {
+        QFETCH(int, erreur);
+        QFETCH(QString, message);
+        QCOMPARE(simple(LecteurDonnees::refusOuverture(NomAffiche, erreur).message()), message);
+    }
+
+    void provenance() {
+        // Each body value keeps its line and its writing, whatever the layout.
+        const DonneesSidranes d = litOctets(fichierValide());
+        QCOMPARE(d.provenance.fichier, NomAffiche);
+        QCOMPARE(d.provenance.de(Terre, Rubrique::Periode).texte, QStringLiteral("365.256"));
+        QCOMPARE(d.provenance.de(Terre, Rubrique::Periode).ligne, 9);
+        QCOMPARE(d.provenance.de(2, Rubrique::Nom).texte, QStringLiteral("Vénus"));
+        QCOMPARE(d.provenance.de(Lune, Rubrique::Reserve).texte, QStringLiteral("7.5"));
+        const DonneesSidranes c = litOctets(QByteArray(fichierValide()).replace(", ", "\r\n"));
+        QCOMPARE(c.provenance.de(Soleil, Rubrique::Diametre).ligne, 9);
+        QCOMPARE(c.provenance.de(Soleil, Rubrique::Couleur).ligne, 10);
+        QCOMPARE(c.provenance.de(Soleil, Rubrique::Couleur).texte, QStringLiteral("2679295"));
+        QCOMPARE(c.provenance.de(Lune, Rubrique::Periode).ligne, 4 + 3 + 11 * 7);
+    }
+
+    void fichierIllisible() {
+#ifndef Q_OS_UNIX
+        QSKIP("a file no one may read is made with Unix's permissions");
+#else
+        // Root reads every file: the reading is tried by a child process that gives up root.
+        QTemporaryDir dossier;
+        QVERIFY(QFile::setPermissions(dossier.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        const QString chemin = LecteurDonnees::chemin(dossier.path());
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(fichierValide());
+        f.close();
+        QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
+        int tube[2];
+        QCOMPARE(::pipe(tube), 0);
+        const pid_t enfant = ::fork();
+        if (enfant == 0) {
+            QByteArray message = "aucune erreur";
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+                message = "root gardé";
+            } else {
+                message = refus([&] { LecteurDonnees::lit(chemin); }).toUtf8();
+            }
+            const bool ecrit = ::write(tube[1], message.constData(), size_t(message.size())) >= 0;
+            ::_exit(ecrit ? 0 : 1);
+        }
+        ::close(tube[1]);
+        QByteArray recu;
+        char tampon[512];
+        for (ssize_t n; (n = ::read(tube[0], tampon, sizeof tampon)) > 0;) {
+            recu.append(tampon, n);
+        }
+        ::close(tube[0]);
+        ::waitpid(enfant, nullptr, 0);
+        QCOMPARE(QString::fromUtf8(recu),
+                 QStringLiteral("Le fichier de données « %1 » ne peut pas être lu : accès refusé.")
+                     .arg(chemin));
+#endif
+    }
+
+    void appareilFerme() {
+        QBuffer tampon;
+        QCOMPARE(
+            refus([&] { LecteurDonnees::lit(tampon, NomAffiche); }),
+            QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être lu : il "
+                           "n'est pas ouvert en lecture."));
+    }
+
+    void erreurDeLecture() {
+        SourceDefaillante source(premieresLignes(8) + "\"Terre\", 9");
+        // The value cut by the failure is not taken as complete.
+        QCOMPARE(
+            refus([&] { LecteurDonnees::lit(source, NomAffiche); }),
+            QStringLiteral("Fichier de données « /x/sidranes.dat », ligne 9 : erreur de lecture "
+                           "avant le diamètre de l'astre n° 4 (Terre)."));
+    }
+
+    void fichierBinaire() {
+        // Every byte value, in a fixed pseudo-random order: an error, never a crash.
+        QByteArray octets;
+        quint32 graine = 12345;
+        for (int i = 0; i < 200000; ++i) {
+            graine = graine * 1103515245u + 12345u;
+            octets.append(char(graine >> 24));
+        }
+        QString message = messageDe(octets);
+        QVERIFY2(
+            message.startsWith(QStringLiteral("Fichier de données « /x/sidranes.dat », ligne ")),
+            qPrintable(message));
+        // The executable of this very test.
+        QFile moiMeme(QCoreApplication::applicationFilePath());
+        QVERIFY(moiMeme.open(QIODevice::ReadOnly));
+        QElapsedTimer chrono;
+        chrono.start();
+        message = refus([&] { LecteurDonnees::lit(moiMeme, moiMeme.fileName()); });
+        QVERIFY2(message.contains(moiMeme.fileName()), qPrintable(message));
+        QVERIFY(chrono.elapsed() < 2000);
+    }
+
+    void grosFichierValide() {
+        // A valid file followed by 200 MB (sparse): read at once, the rest never touched.
+        QTemporaryDir dossier;
+        const QString chemin = LecteurDonnees::chemin(dossier.path());
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(fichierValide());
+        QVERIFY(f.resize(200LL * 1024 * 1024));
+        f.close();
+        QElapsedTimer chrono;
+        chrono.start();
+        const DonneesSidranes d = LecteurDonnees::lit(chemin);
+        QVERIFY2(chrono.elapsed() < 2000, qPrintable(QString::number(chrono.elapsed())));
+        QCOMPARE(d.astres[Lune].Nom, QStringLiteral("Lune"));
+    }
+
+    void grosFichierCreux() {
+        // 200 MB of zero bytes: one endless value.
+        QTemporaryDir dossier;
+        const QString chemin = LecteurDonnees::chemin(dossier.path());
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(200LL * 1024 * 1024));
+        f.close();
+        QElapsedTimer chrono;
+        chrono.start();
+        QCOMPARE(refus([&] { LecteurDonnees::lit(chemin); }),
+                 QStringLiteral(
+                     "Fichier de données « %1 », ligne 1 : valeur trop longue pour la 1re des 4 "
+                     "valeurs d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.")
+                     .arg(chemin));
+        QVERIFY(chrono.elapsed() < 2000);
+    }
+
+    void grosFichierDeFinsDeLigne() {
+        // 20 MB of line ends: blank lines are skipped, but not beyond the reading limit.
+        QTemporaryDir dossier;
+        const QString chemin = LecteurDonnees::chemin(dossier.path());
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray bloc(1024 * 1024, '\n');
+        for (int i = 0; i < 20; ++i) {
+            f.write(bloc);
+        }
+        f.close();
+        QElapsedTimer chrono;
+        chrono.start();
+        QCOMPARE(
+            refus([&] { LecteurDonnees::lit(chemin); }),
+            QStringLiteral(
+                "Fichier de données « %1 », ligne 16777217 : 16 777 216 octets lus sans trouver "
+                "la 1re des 4 valeurs d'en-tête ; ce n'est pas un fichier de données de Sidranes.")
+                .arg(chemin));
+        QVERIFY(chrono.elapsed() < 2000);
+    }
+
+    void sourceSansFin_data() {
+        QTest::addColumn<QByteArray>("debut");
+        QTest::addColumn<QByteArray>("motif");
+        QTest::addColumn<QString>("message"); // empty: reads fine
+
+        QTest::newRow("fichier valide puis déchets sans fin")
+            << fichierValide() << QByteArray("\x01z,\"") << QString();
+        QTest::newRow("octets sans séparateur")
+            << QByteArray() << QByteArray("xyz")
+            << "Fichier de données « /x/sidranes.dat », ligne 1 : valeur trop longue pour la 1re "
+               "des 4 "
+               "valeurs "
+               "d'en-tête ; plus de 65 536 octets sans virgule ni fin de ligne.";
+        QTest::newRow("blancs sans fin")
+            << premieresLignes(5) << QByteArray(" \t")
+            << "Fichier de données « /x/sidranes.dat », ligne 6 : 16 777 216 octets lus sans "
+               "trouver "
+               "le nom de "
+               "l'astre n° 1 ; ce n'est pas un fichier de données de Sidranes.";
+        QTest::newRow("virgules sans fin") << premieresLignes(4) << QByteArray(",")
+                                           << "Fichier de données « /x/sidranes.dat », ligne 5 : "
+                                              "nombre attendu pour le jour de la date de "
+                                              "départ, trouvé une valeur vide.";
+        QTest::newRow("nombres sans fin")
+            << premieresLignes(4) + "1, 1, 2025, \"a\"" << QByteArray(", 1") << QString();
+    }
+
+    void sourceSansFin() {
+        QFETCH(QByteArray, debut);
+        QFETCH(QByteArray, motif);
+        QFETCH(QString, message);
+        SourceSansFin source(debut, motif);
+        QElapsedTimer chrono;
+        chrono.start();
+        try {
+            const DonneesSidranes d = LecteurDonnees::lit(source, NomAffiche);
+            QVERIFY2(message.isEmpty(), "erreur attendue");
+            QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
+        } catch (const ErreurDonnees& e) {
+            QCOMPARE(simple(e.message()), message);
+        }
+        QVERIFY(chrono.elapsed() < 2000);
+        // QIODevice may read a little ahead into its own buffer.
+        QVERIFY(source.lus() <= LecteurSequentiel::TailleMaxLue + LecteurSequentiel::TailleBloc);
+    }
+
+    void fichierDuDepot() {
+        const QString chemin = QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat");
+        const DonneesSidranes d = LecteurDonnees::lit(chemin);
         QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
-    } catch (const ErreurDonnees& e) {
-        QCOMPARE(simple(e.message()), message);
+        QStringList noms;
+        for (const Astre& a : d.astres) {
+            noms << a.Nom;
+        }
+        QCOMPARE(noms, NomsFrancais);
+        // Windows-1252 on disk, one byte for the é.
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        QVERIFY(octets.contains("\"V\xe9nus\""));
+        QVERIFY(!octets.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(octets.endsWith("\r\n"));
+        QVERIFY(!octets.contains("\n\n"));
+        QCOMPARE(octets.count('\n'), octets.count("\r\n"));
     }
-    QVERIFY(chrono.elapsed() < 2000);
-    // QIODevice may read a little ahead into its own buffer.
-    QVERIFY(source.lus() <= LecteurSequentiel::TailleMaxLue + LecteurSequentiel::TailleBloc);
-}
-
-void TstLecteurDonnees::fichierDuDepot() {
-    const QString chemin = QStringLiteral(SIDRANES_SOURCE_DIR "/data/sidranes.dat");
-    const DonneesSidranes d = LecteurDonnees::lit(chemin);
-    QCOMPARE(d.DateDebut, QDate(2025, 1, 1));
-    QStringList noms;
-    for (const Astre& a : d.astres) {
-        noms << a.Nom;
-    }
-    QCOMPARE(noms, NomsFrancais);
-    // Windows-1252 on disk, one byte for the é.
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray octets = f.readAll();
-    QVERIFY(octets.contains("\"V\xe9nus\""));
-    QVERIFY(!octets.startsWith("\xEF\xBB\xBF"));
-    QVERIFY(octets.endsWith("\r\n"));
-    QVERIFY(!octets.contains("\n\n"));
-    QCOMPARE(octets.count('\n'), octets.count("\r\n"));
-}
+};
 
 QTEST_GUILESS_MAIN(TstLecteurDonnees)
 #include "tst_lecteurdonnees.moc"

@@ -72,22 +72,17 @@ class TstReglesGlissiere : public QObject {
     Q_OBJECT
 
 private slots:
-    void tableau_data();
-    void tableau();
-};
+    void tableau_data() { Tableau::lignes(QStringLiteral("model/glissiere.txt")); }
 
-void TstReglesGlissiere::tableau_data() {
-    Tableau::lignes(QStringLiteral("model/glissiere.txt"));
-}
-
-void TstReglesGlissiere::tableau() {
-    QFETCH(QStringList, colonnes);
-    QList<double> arguments;
-    for (const QString& a : colonnes.value(1).split(u' ')) {
-        arguments << a.toDouble();
+    void tableau() {
+        QFETCH(QStringList, colonnes);
+        QList<double> arguments;
+        for (const QString& a : colonnes.value(1).split(u' ')) {
+            arguments << a.toDouble();
+        }
+        QCOMPARE(resultat(colonnes.value(0), arguments), colonnes.value(2));
     }
-    QCOMPARE(resultat(colonnes.value(0), arguments), colonnes.value(2));
-}
+};
 
 QTEST_APPLESS_MAIN(TstReglesGlissiere)
 #include "tst_reglesglissiere.moc"

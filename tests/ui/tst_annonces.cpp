@@ -16,23 +16,6 @@
 
 using namespace AideFenetre;
 
-class TestAnnonces : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void basculeDitSaLegende_data();
-    void basculeDitSaLegende();
-    void glissiereDitSonCran_data();
-    void glissiereDitSonCran();
-    void horlogeNeDitRienAChaqueTop();
-    void cosmosDitCeQuIlMontre_data();
-    void cosmosDitCeQuIlMontre();
-    void accueilAttendQuOnLAitLu();
-};
-
 namespace {
 
 // What the bridge received, one line per event of interest: "annonce TEXT",
@@ -64,152 +47,162 @@ QStringList annonces() {
 
 } // namespace
 
-void TestAnnonces::initTestCase() {
-    // As when a screen reader runs: otherwise Qt sends no accessible event at all.
-    QPlatformAccessibility* plateforme =
-        QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QVERIFY(plateforme);
-    plateforme->setActive(true);
-}
+class TestAnnonces : public QObject {
+    Q_OBJECT
 
-void TestAnnonces::init() {
-    recus.clear();
-    QAccessible::installUpdateHandler(recoit);
-}
-
-void TestAnnonces::cleanup() {
-    QAccessible::installUpdateHandler(nullptr);
-}
-
-void TestAnnonces::basculeDitSaLegende_data() {
-    QTest::addColumn<QStringList>("boutons");
-    QTest::addColumn<QStringList>("attendu");
-    using L = QStringList;
-    // The Earth covers 2573 thousand km a day; the data file starts on 1 January 2025.
-    const QString Demarre =
-        QStringLiteral("annonce Arrêter. Distance parcourue par Terre : 2573 x 1000 km/jour");
-    QTest::newRow("démarrer") << L{"CmdStart"} << L{Demarre};
-    QTest::newRow("arrêter") << L{"CmdStart", "CmdStart"}
-                             << L{Demarre, "annonce Démarrer. Date : 01/01/2025"};
-    QTest::newRow("trace") << L{"CmdStart", "CmdTrace", "CmdTrace"}
-                           << L{Demarre, "annonce Suspendre la trace des planètes",
-                                "annonce Montrer la trace des planètes"};
-    QTest::newRow("lune") << L{"CmdLune", "CmdLune"}
-                          << L{"annonce Cacher la Lune", "annonce Montrer la Lune"};
-    QTest::newRow("noms") << L{"CmdAffNom", "CmdAffNom"}
-                          << L{"annonce Masquer noms planètes", "annonce Afficher noms planètes"};
-    // Names asked for while running stop the clock, and say so.
-    QTest::newRow("noms en marche")
-        << L{"CmdStart", "CmdAffNom"}
-        << L{Demarre, "annonce Masquer noms planètes. Horloge arrêtée. Date : 01/01/2025"};
-    QTest::newRow("début") << L{"CmdStart", "CmdDebut"}
-                           << L{Demarre, "annonce Retour au début. Date : 01/01/2025"};
-    QTest::newRow("effacer ne dit rien") << L{"CmdStart", "CmdTrace", "CmdCls"}
-                                         << L{Demarre, "annonce Suspendre la trace des planètes"};
-}
-
-void TestAnnonces::basculeDitSaLegende() {
-    QFETCH(QStringList, boutons);
-    QFETCH(QStringList, attendu);
-    auto f = ouvre();
-    QVERIFY(f);
-    recus.clear();
-    for (const QString& b : boutons) {
-        appuie(*f, b);
+private slots:
+    void initTestCase() {
+        // As when a screen reader runs: otherwise Qt sends no accessible event at all.
+        QPlatformAccessibility* plateforme =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(plateforme);
+        plateforme->setActive(true);
     }
-    QCOMPARE(annonces(), attendu);
-}
 
-void TestAnnonces::glissiereDitSonCran_data() {
-    QTest::addColumn<QString>("glissiere");
-    QTest::addColumn<int>("cle");
-    QTest::addColumn<QStringList>("attendu");
-    using L = QStringList;
-    // The field starts at the Earth (notch 3), the speed at 1 day per tick (notch 1).
-    // The meaning is said before the bare number the bridge hands on.
-    QTest::newRow("champ fin") << "CO" << int(Qt::Key_End) << L{"annonce Pluton", "valeur 9"};
-    QTest::newRow("champ début") << "CO" << int(Qt::Key_Home) << L{"annonce Mercure", "valeur 1"};
-    QTest::newRow("vitesse fin") << "Tp" << int(Qt::Key_End)
-                                 << L{"annonce 100 jours par pas", "valeur 12"};
-    QTest::newRow("vitesse droite")
-        << "Tp" << int(Qt::Key_Right) << L{"annonce 2 jours par pas", "valeur 2"};
-    QTest::newRow("vitesse déjà au début") << "Tp" << int(Qt::Key_Home) << L{};
-}
-
-void TestAnnonces::glissiereDitSonCran() {
-    QFETCH(QString, glissiere);
-    QFETCH(int, cle);
-    QFETCH(QStringList, attendu);
-    auto f = ouvre();
-    QVERIFY(f);
-    Glissiere* g = glissiere == QLatin1String("CO") ? f->tablecom()->CO : f->tablecom()->Tp;
-    recus.clear();
-    QTest::keyClick(g, Qt::Key(cle));
-    QCOMPARE(recus.filter(QRegularExpression(QStringLiteral("^(annonce|valeur) "))), attendu);
-    // What a review of the slider reads: the notch's text, not a share of the travel.
-    if (!attendu.isEmpty()) {
-        QAccessibleTextInterface* texte = QAccessible::queryAccessibleInterface(g)->textInterface();
-        QVERIFY(texte);
-        QCOMPARE(QStringLiteral("annonce ") + texte->text(0, texte->characterCount()),
-                 attendu.first());
+    void init() {
+        recus.clear();
+        QAccessible::installUpdateHandler(recoit);
     }
-}
 
-void TestAnnonces::horlogeNeDitRienAChaqueTop() {
-    auto f = ouvre();
-    QVERIFY(f);
-    appuie(*f, QStringLiteral("CmdStart"));
-    recus.clear();
-    tic(*f, 10);
-    QCOMPARE(recus, QStringList());
-    // The date is there when a screen reader looks: ten days after the start.
-    QCOMPARE(QAccessible::queryAccessibleInterface(f->tablecom()->LbTemps)->text(QAccessible::Name),
-             QStringLiteral("11/01/2025"));
-}
+    void cleanup() { QAccessible::installUpdateHandler(nullptr); }
 
-void TestAnnonces::cosmosDitCeQuIlMontre_data() {
-    QTest::addColumn<QStringList>("etapes"); // buttons pressed, "top" for a tick
-    QTest::addColumn<QString>("attendu");
-    using L = QStringList;
-    const QString terre =
-        QStringLiteral("Champ orbital : Terre. En vue : Soleil, Mercure, Vénus, Terre");
-    QTest::newRow("au départ") << L{} << terre + ".";
-    QTest::newRow("lune et noms") << L{"CmdLune", "CmdAffNom"}
-                                  << terre + ", Lune. Noms des planètes affichés.";
-    QTest::newRow("traces") << L{"CmdStart", "CmdTrace", "top"} << terre + ". Traces dessinées.";
-    QTest::newRow("traces effacées") << L{"CmdStart", "CmdTrace", "top", "CmdCls"} << terre + ".";
-}
+    void basculeDitSaLegende_data() {
+        QTest::addColumn<QStringList>("boutons");
+        QTest::addColumn<QStringList>("attendu");
+        using L = QStringList;
+        // The Earth covers 2573 thousand km a day; the data file starts on 1 January 2025.
+        const QString Demarre =
+            QStringLiteral("annonce Arrêter. Distance parcourue par Terre : 2573 x 1000 km/jour");
+        QTest::newRow("démarrer") << L{"CmdStart"} << L{Demarre};
+        QTest::newRow("arrêter") << L{"CmdStart", "CmdStart"}
+                                 << L{Demarre, "annonce Démarrer. Date : 01/01/2025"};
+        QTest::newRow("trace") << L{"CmdStart", "CmdTrace", "CmdTrace"}
+                               << L{Demarre, "annonce Suspendre la trace des planètes",
+                                    "annonce Montrer la trace des planètes"};
+        QTest::newRow("lune") << L{"CmdLune", "CmdLune"}
+                              << L{"annonce Cacher la Lune", "annonce Montrer la Lune"};
+        QTest::newRow("noms") << L{"CmdAffNom", "CmdAffNom"}
+                              << L{"annonce Masquer noms planètes",
+                                   "annonce Afficher noms planètes"};
+        // Names asked for while running stop the clock, and say so.
+        QTest::newRow("noms en marche")
+            << L{"CmdStart", "CmdAffNom"}
+            << L{Demarre, "annonce Masquer noms planètes. Horloge arrêtée. Date : 01/01/2025"};
+        QTest::newRow("début") << L{"CmdStart", "CmdDebut"}
+                               << L{Demarre, "annonce Retour au début. Date : 01/01/2025"};
+        QTest::newRow("effacer ne dit rien")
+            << L{"CmdStart", "CmdTrace", "CmdCls"}
+            << L{Demarre, "annonce Suspendre la trace des planètes"};
+    }
 
-void TestAnnonces::cosmosDitCeQuIlMontre() {
-    QFETCH(QStringList, etapes);
-    QFETCH(QString, attendu);
-    auto f = ouvre();
-    QVERIFY(f);
-    for (const QString& e : etapes) {
-        if (e == QLatin1String("top")) {
-            tic(*f);
-        } else {
-            appuie(*f, e);
+    void basculeDitSaLegende() {
+        QFETCH(QStringList, boutons);
+        QFETCH(QStringList, attendu);
+        auto f = ouvre();
+        QVERIFY(f);
+        recus.clear();
+        for (const QString& b : boutons) {
+            appuie(*f, b);
+        }
+        QCOMPARE(annonces(), attendu);
+    }
+
+    void glissiereDitSonCran_data() {
+        QTest::addColumn<QString>("glissiere");
+        QTest::addColumn<int>("cle");
+        QTest::addColumn<QStringList>("attendu");
+        using L = QStringList;
+        // The field starts at the Earth (notch 3), the speed at 1 day per tick (notch 1).
+        // The meaning is said before the bare number the bridge hands on.
+        QTest::newRow("champ fin") << "CO" << int(Qt::Key_End) << L{"annonce Pluton", "valeur 9"};
+        QTest::newRow("champ début")
+            << "CO" << int(Qt::Key_Home) << L{"annonce Mercure", "valeur 1"};
+        QTest::newRow("vitesse fin")
+            << "Tp" << int(Qt::Key_End) << L{"annonce 100 jours par pas", "valeur 12"};
+        QTest::newRow("vitesse droite")
+            << "Tp" << int(Qt::Key_Right) << L{"annonce 2 jours par pas", "valeur 2"};
+        QTest::newRow("vitesse déjà au début") << "Tp" << int(Qt::Key_Home) << L{};
+    }
+
+    void glissiereDitSonCran() {
+        QFETCH(QString, glissiere);
+        QFETCH(int, cle);
+        QFETCH(QStringList, attendu);
+        auto f = ouvre();
+        QVERIFY(f);
+        Glissiere* g = glissiere == QLatin1String("CO") ? f->tablecom()->CO : f->tablecom()->Tp;
+        recus.clear();
+        QTest::keyClick(g, Qt::Key(cle));
+        QCOMPARE(recus.filter(QRegularExpression(QStringLiteral("^(annonce|valeur) "))), attendu);
+        // What a review of the slider reads: the notch's text, not a share of the travel.
+        if (!attendu.isEmpty()) {
+            QAccessibleTextInterface* texte =
+                QAccessible::queryAccessibleInterface(g)->textInterface();
+            QVERIFY(texte);
+            QCOMPARE(QStringLiteral("annonce ") + texte->text(0, texte->characterCount()),
+                     attendu.first());
         }
     }
-    QAccessibleInterface* cosmos = QAccessible::queryAccessibleInterface(f->cosmos());
-    QCOMPARE(cosmos->role(), QAccessible::Canvas);
-    QCOMPARE(cosmos->text(QAccessible::Description), attendu);
-}
 
-// While a screen reader runs, the splash waits for a key or a click: its 40 words take
-// longer than its 5 seconds to say.
-void TestAnnonces::accueilAttendQuOnLAitLu() {
-    Debut debut;
-    bool restee = false;
-    QTimer::singleShot(0, &debut, [&] {
-        QMetaObject::invokeMethod(&debut.Timer1, "timeout");
-        restee = debut.isVisible();
-        QTest::mouseClick(debut.Image1, Qt::LeftButton);
-    });
-    debut.montreSplash();
-    QVERIFY(restee);
-}
+    void horlogeNeDitRienAChaqueTop() {
+        auto f = ouvre();
+        QVERIFY(f);
+        appuie(*f, QStringLiteral("CmdStart"));
+        recus.clear();
+        tic(*f, 10);
+        QCOMPARE(recus, QStringList());
+        // The date is there when a screen reader looks: ten days after the start.
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(f->tablecom()->LbTemps)->text(QAccessible::Name),
+            QStringLiteral("11/01/2025"));
+    }
+
+    void cosmosDitCeQuIlMontre_data() {
+        QTest::addColumn<QStringList>("etapes"); // buttons pressed, "top" for a tick
+        QTest::addColumn<QString>("attendu");
+        using L = QStringList;
+        const QString terre =
+            QStringLiteral("Champ orbital : Terre. En vue : Soleil, Mercure, Vénus, Terre");
+        QTest::newRow("au départ") << L{} << terre + ".";
+        QTest::newRow("lune et noms")
+            << L{"CmdLune", "CmdAffNom"} << terre + ", Lune. Noms des planètes affichés.";
+        QTest::newRow("traces") << L{"CmdStart", "CmdTrace", "top"}
+                                << terre + ". Traces dessinées.";
+        QTest::newRow("traces effacées")
+            << L{"CmdStart", "CmdTrace", "top", "CmdCls"} << terre + ".";
+    }
+
+    void cosmosDitCeQuIlMontre() {
+        QFETCH(QStringList, etapes);
+        QFETCH(QString, attendu);
+        auto f = ouvre();
+        QVERIFY(f);
+        for (const QString& e : etapes) {
+            if (e == QLatin1String("top")) {
+                tic(*f);
+            } else {
+                appuie(*f, e);
+            }
+        }
+        QAccessibleInterface* cosmos = QAccessible::queryAccessibleInterface(f->cosmos());
+        QCOMPARE(cosmos->role(), QAccessible::Canvas);
+        QCOMPARE(cosmos->text(QAccessible::Description), attendu);
+    }
+
+    // While a screen reader runs, the splash waits for a key or a click: its 40 words take
+    // longer than its 5 seconds to say.
+    void accueilAttendQuOnLAitLu() {
+        Debut debut;
+        bool restee = false;
+        QTimer::singleShot(0, &debut, [&] {
+            QMetaObject::invokeMethod(&debut.Timer1, "timeout");
+            restee = debut.isVisible();
+            QTest::mouseClick(debut.Image1, Qt::LeftButton);
+        });
+        debut.montreSplash();
+        QVERIFY(restee);
+    }
+};
 
 QTEST_MAIN(TestAnnonces)
 #include "tst_annonces.moc"

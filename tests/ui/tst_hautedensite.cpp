@@ -14,53 +14,52 @@ class TestHauteDensite : public QObject {
     Q_OBJECT
 
 private slots:
-    void imagesDoubles_data();
-    void imagesDoubles();
-    void fenetreALaTailleLogique();
+    void imagesDoubles_data() {
+        QTest::addColumn<QString>("chemin");
+        QTest::addColumn<QString>("dessinDouble");
+        QTest::addColumn<QSize>("taille");
+        QTest::newRow("boule orange") << ":/boule-orange.png"
+                                      << ":/boule-orange@2x.png" << QSize(20, 20);
+        QTest::newRow("boule verte") << ":/boule-verte.png"
+                                     << ":/boule-verte@2x.png" << QSize(20, 20);
+        QTest::newRow("fond") << ":/fond-glissiere.png"
+                              << ":/fond-glissiere@2x.png" << QSize(158, 38);
+        QTest::newRow("debut") << ":/debut.jpg"
+                               << ":/debut@2x.jpg" << QSize(467, 307);
+        QTest::newRow("icone") << ":/icone.png"
+                               << ":/icone@2x.png" << QSize(32, 32);
+    }
+
+    void imagesDoubles() {
+        QFETCH(QString, chemin);
+        QFETCH(QString, dessinDouble);
+        QFETCH(QSize, taille);
+        const QPixmap image = imageRessource(chemin);
+        QCOMPARE(image.devicePixelRatio(), 2.0);
+        QCOMPARE(image.deviceIndependentSize(), QSizeF(taille));
+        // The drawing itself, pixel for pixel: not the usual picture scaled up.
+        const QImage dessin(dessinDouble);
+        QCOMPARE(dessin.size(), taille * 2);
+        // Premultiplied both, as a pixmap holds it: a round trip would round by the CPU's
+        // own conversion code.
+        QCOMPARE(image.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 dessin.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+    void fenetreALaTailleLogique() {
+        auto f = ouvre();
+        QVERIFY(f);
+        Glissiere* co = f->tablecom()->CO;
+        QCOMPARE(co->size(), QSize(158, 38));
+        // Painted from the double-density drawing pixel for pixel, right of the knob.
+        const QImage rendu = co->grab().toImage().copy(160, 0, 140, 76);
+        const QImage dessin =
+            QImage(QStringLiteral(":/fond-glissiere@2x.png")).copy(160, 0, 140, 76);
+        QCOMPARE(rendu.convertToFormat(QImage::Format_RGB32),
+                 dessin.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(f->debut()->Image1->pixmap().devicePixelRatio(), 2.0);
+    }
 };
-
-void TestHauteDensite::imagesDoubles_data() {
-    QTest::addColumn<QString>("chemin");
-    QTest::addColumn<QString>("dessinDouble");
-    QTest::addColumn<QSize>("taille");
-    QTest::newRow("boule orange") << ":/boule-orange.png"
-                                  << ":/boule-orange@2x.png" << QSize(20, 20);
-    QTest::newRow("boule verte") << ":/boule-verte.png"
-                                 << ":/boule-verte@2x.png" << QSize(20, 20);
-    QTest::newRow("fond") << ":/fond-glissiere.png"
-                          << ":/fond-glissiere@2x.png" << QSize(158, 38);
-    QTest::newRow("debut") << ":/debut.jpg"
-                           << ":/debut@2x.jpg" << QSize(467, 307);
-    QTest::newRow("icone") << ":/icone.png"
-                           << ":/icone@2x.png" << QSize(32, 32);
-}
-
-void TestHauteDensite::imagesDoubles() {
-    QFETCH(QString, chemin);
-    QFETCH(QString, dessinDouble);
-    QFETCH(QSize, taille);
-    const QPixmap image = imageRessource(chemin);
-    QCOMPARE(image.devicePixelRatio(), 2.0);
-    QCOMPARE(image.deviceIndependentSize(), QSizeF(taille));
-    // The drawing itself, pixel for pixel: not the usual picture scaled up.
-    const QImage dessin(dessinDouble);
-    QCOMPARE(dessin.size(), taille * 2);
-    QCOMPARE(image.toImage().convertToFormat(QImage::Format_ARGB32),
-             dessin.convertToFormat(QImage::Format_ARGB32));
-}
-
-void TestHauteDensite::fenetreALaTailleLogique() {
-    auto f = ouvre();
-    QVERIFY(f);
-    Glissiere* co = f->tablecom()->CO;
-    QCOMPARE(co->size(), QSize(158, 38));
-    // Painted from the double-density drawing pixel for pixel, right of the knob.
-    const QImage rendu = co->grab().toImage().copy(160, 0, 140, 76);
-    const QImage dessin = QImage(QStringLiteral(":/fond-glissiere@2x.png")).copy(160, 0, 140, 76);
-    QCOMPARE(rendu.convertToFormat(QImage::Format_RGB32),
-             dessin.convertToFormat(QImage::Format_RGB32));
-    QCOMPARE(f->debut()->Image1->pixmap().devicePixelRatio(), 2.0);
-}
 
 int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", "2");

@@ -11,16 +11,6 @@
 
 using namespace AideFenetre;
 
-class TestLegendes : public QObject {
-    Q_OBJECT
-
-private slots:
-    void legendeLargeTientDansSonControle_data();
-    void legendeLargeTientDansSonControle();
-    void legendeGardeSaMarge_data();
-    void legendeGardeSaMarge();
-};
-
 namespace {
 
 QString texte(const QWidget* w) {
@@ -40,91 +30,96 @@ void setTexte(QWidget* w, const QString& t) {
 
 } // namespace
 
-void TestLegendes::legendeLargeTientDansSonControle_data() {
-    QTest::addColumn<QString>("controle");
-    QTest::addColumn<QString>("longue");
-    QTest::addColumn<QString>("courte");
-    // Captions that change while the program runs; then a short one, which must get
-    // the control's own size back.
-    QTest::newRow("trace") << "CmdTrace"
-                           << "Suspendre la trace des planètes"
-                           << "Trace";
-    QTest::newRow("km") << "Labkm"
-                        << "x 1000 km/jour"
-                        << "km";
-    QTest::newRow("course") << "LabCourse"
-                            << "Distance parcourue par Neptune"
-                            << "Distance";
-    QTest::newRow("champ") << "LbOrbite"
-                           << "Champ orbital : Neptune"
-                           << "Mars";
-}
+class TestLegendes : public QObject {
+    Q_OBJECT
 
-void TestLegendes::legendeLargeTientDansSonControle() {
-    QFETCH(QString, controle);
-    QFETCH(QString, longue);
-    QFETCH(QString, courte);
-    auto f = ouvre();
-    QVERIFY(f);
-    auto* w = f->findChild<QWidget*>(controle);
-    QVERIFY(w);
-    const QRect geometrie = w->geometry();
-    // The panel's font at its designed size, made a third wider.
-    QFont large = Polices::tahoma(8.25);
-    large.setLetterSpacing(QFont::PercentageSpacing, 133);
-    w->setFont(large);
-
-    setTexte(w, longue);
-    w->grab();
-    QCOMPARE(texte(w), longue);
-    QCOMPARE(w->geometry(), geometrie);
-    const qreal largeur = QFontMetricsF(w->font()).horizontalAdvance(longue);
-    QVERIFY2(largeur + 2 <= w->width(),
-             qPrintable(QString("%1 px in %2").arg(largeur).arg(w->width())));
-    QCOMPARE(w->font().letterSpacing(), large.letterSpacing());
-
-    setTexte(w, courte);
-    w->grab();
-    QCOMPARE(w->font().pointSizeF(), 8.25);
-}
-
-void TestLegendes::legendeGardeSaMarge_data() {
-    QTest::addColumn<QString>("controle");
-    QTest::addColumn<int>("air");
-    // Pixels kept free on each side of the caption: a button's bevel, a box's border.
-    QTest::newRow("bouton") << "CmdCls" << 2;
-    QTest::newRow("afficheur") << "LbOrbite" << 1;
-}
-
-void TestLegendes::legendeGardeSaMarge() {
-    QFETCH(QString, controle);
-    QFETCH(int, air);
-    auto f = ouvre();
-    QVERIFY(f);
-    auto* w = f->findChild<QWidget*>(controle);
-    QVERIFY(w);
-    // Where a caption may go: a button's label area, a label's contents.
-    int place = w->contentsRect().width();
-    if (auto* b = qobject_cast<QPushButton*>(w)) {
-        QStyleOptionButton option;
-        option.initFrom(b);
-        place = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+private slots:
+    void legendeLargeTientDansSonControle_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("longue");
+        QTest::addColumn<QString>("courte");
+        // Captions that change while the program runs; then a short one, which must get
+        // the control's own size back.
+        QTest::newRow("trace") << "CmdTrace"
+                               << "Suspendre la trace des planètes"
+                               << "Trace";
+        QTest::newRow("km") << "Labkm"
+                            << "x 1000 km/jour"
+                            << "km";
+        QTest::newRow("course") << "LabCourse"
+                                << "Distance parcourue par Neptune"
+                                << "Distance";
+        QTest::newRow("champ") << "LbOrbite"
+                               << "Champ orbital : Neptune"
+                               << "Mars";
     }
-    // A caption spaced out to one pixel less than that place: it fits, but not with its air.
-    const QString legende = QStringLiteral("Effacer les traces");
-    QFont police = Polices::tahoma(8.25);
-    const qreal naturelle = QFontMetricsF(police).horizontalAdvance(legende);
-    police.setLetterSpacing(QFont::AbsoluteSpacing, (place - 1 - naturelle) / legende.size());
-    const qreal espacee = QFontMetricsF(police).horizontalAdvance(legende);
-    QVERIFY2(espacee > place - 2 * air && espacee <= place,
-             qPrintable(QStringLiteral("%1 px in %2").arg(espacee).arg(place)));
-    w->setFont(police);
-    setTexte(w, legende);
-    w->grab();
-    const qreal largeur = QFontMetricsF(w->font()).horizontalAdvance(legende);
-    QVERIFY2(largeur + 2 * air <= place,
-             qPrintable(QStringLiteral("%1 px in %2").arg(largeur).arg(place)));
-}
+
+    void legendeLargeTientDansSonControle() {
+        QFETCH(QString, controle);
+        QFETCH(QString, longue);
+        QFETCH(QString, courte);
+        auto f = ouvre();
+        QVERIFY(f);
+        auto* w = f->findChild<QWidget*>(controle);
+        QVERIFY(w);
+        const QRect geometrie = w->geometry();
+        // The panel's font at its designed size, made a third wider.
+        QFont large = Polices::tahoma(8.25);
+        large.setLetterSpacing(QFont::PercentageSpacing, 133);
+        w->setFont(large);
+
+        setTexte(w, longue);
+        w->grab();
+        QCOMPARE(texte(w), longue);
+        QCOMPARE(w->geometry(), geometrie);
+        const qreal largeur = QFontMetricsF(w->font()).horizontalAdvance(longue);
+        QVERIFY2(largeur + 2 <= w->width(),
+                 qPrintable(QString("%1 px in %2").arg(largeur).arg(w->width())));
+        QCOMPARE(w->font().letterSpacing(), large.letterSpacing());
+
+        setTexte(w, courte);
+        w->grab();
+        QCOMPARE(w->font().pointSizeF(), 8.25);
+    }
+
+    void legendeGardeSaMarge_data() {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<int>("air");
+        // Pixels kept free on each side of the caption: a button's bevel, a box's border.
+        QTest::newRow("bouton") << "CmdCls" << 2;
+        QTest::newRow("afficheur") << "LbOrbite" << 1;
+    }
+
+    void legendeGardeSaMarge() {
+        QFETCH(QString, controle);
+        QFETCH(int, air);
+        auto f = ouvre();
+        QVERIFY(f);
+        auto* w = f->findChild<QWidget*>(controle);
+        QVERIFY(w);
+        // Where a caption may go: a button's label area, a label's contents.
+        int place = w->contentsRect().width();
+        if (auto* b = qobject_cast<QPushButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            place = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+        }
+        // A caption spaced out to one pixel less than that place: it fits, but not with its air.
+        const QString legende = QStringLiteral("Effacer les traces");
+        QFont police = Polices::tahoma(8.25);
+        const qreal naturelle = QFontMetricsF(police).horizontalAdvance(legende);
+        police.setLetterSpacing(QFont::AbsoluteSpacing, (place - 1 - naturelle) / legende.size());
+        const qreal espacee = QFontMetricsF(police).horizontalAdvance(legende);
+        QVERIFY2(espacee > place - 2 * air && espacee <= place,
+                 qPrintable(QStringLiteral("%1 px in %2").arg(espacee).arg(place)));
+        w->setFont(police);
+        setTexte(w, legende);
+        w->grab();
+        const qreal largeur = QFontMetricsF(w->font()).horizontalAdvance(legende);
+        QVERIFY2(largeur + 2 * air <= place,
+                 qPrintable(QStringLiteral("%1 px in %2").arg(largeur).arg(place)));
+    }
+};
 
 QTEST_MAIN(TestLegendes)
 #include "tst_legendes.moc"

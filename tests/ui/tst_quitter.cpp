@@ -9,36 +9,33 @@ class TstQuitter : public QObject {
     Q_OBJECT
 
 private slots:
-    void quitte_data();
-    void quitte();
+    void quitte_data() {
+        QTest::addColumn<bool>("parLeBouton");
+        QTest::newRow("Quitter Sidranes") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void quitte() {
+        QFETCH(bool, parLeBouton);
+        auto fenetre = AideFenetre::ouvre();
+        QVERIFY(fenetre);
+        Tablecom* t = fenetre->tablecom();
+        QTest::mouseClick(t->CmdStart, Qt::LeftButton);
+        QTest::mouseClick(t->CmdTrace, Qt::LeftButton);
+        QTRY_VERIFY(fenetre->moteur().etat().Jours > 5);
+
+        QTimer::singleShot(100, fenetre.get(), [&] {
+            if (parLeBouton) {
+                QTest::mouseClick(t->CmdFin, Qt::LeftButton);
+            } else {
+                fenetre->close();
+            }
+        });
+        // The about box stays loaded and hidden: it must not keep the program alive.
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
 };
-
-void TstQuitter::quitte_data() {
-    QTest::addColumn<bool>("parLeBouton");
-    QTest::newRow("Quitter Sidranes") << true;
-    QTest::newRow("close box") << false;
-}
-
-void TstQuitter::quitte() {
-    QFETCH(bool, parLeBouton);
-    auto fenetre = AideFenetre::ouvre();
-    QVERIFY(fenetre);
-    Tablecom* t = fenetre->tablecom();
-    QTest::mouseClick(t->CmdStart, Qt::LeftButton);
-    QTest::mouseClick(t->CmdTrace, Qt::LeftButton);
-    QTRY_VERIFY(fenetre->moteur().etat().Jours > 5);
-
-    QTimer::singleShot(100, fenetre.get(), [&] {
-        if (parLeBouton) {
-            QTest::mouseClick(t->CmdFin, Qt::LeftButton);
-        } else {
-            fenetre->close();
-        }
-    });
-    // The about box stays loaded and hidden: it must not keep the program alive.
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-}
 
 QTEST_MAIN(TstQuitter)
 #include "tst_quitter.moc"

@@ -556,73 +556,69 @@ class TestSinge : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void singe_data();
-    void singe();
+    void initTestCase() {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &navigateur, "ouvre");
+        gestionnairePrecedent = qInstallMessageHandler(surMessage);
+        QVERIFY(dossier.isValid());
+    }
+
+    void cleanupTestCase() {
+        qInstallMessageHandler(gestionnairePrecedent);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    void singe_data() {
+        QTest::addColumn<QString>("donnees");
+        QTest::addColumn<quint32>("graine");
+        QTest::addColumn<int>("actions");
+
+        bool lue = false;
+        const quint32 graine = qEnvironmentVariable("SIDRANES_SINGE_GRAINE").toUInt(&lue);
+        const quint32 g = lue ? graine : GraineParDefaut;
+        const int n = qEnvironmentVariableIsSet("SIDRANES_SINGE_ACTIONS")
+                          ? qEnvironmentVariableIntValue("SIDRANES_SINGE_ACTIONS")
+                          : ActionsParDefaut;
+
+        // The shipped data moved to 9990, ten years before the calendar ends.
+        QFile livre(donneesLivrees());
+        QVERIFY(livre.open(QIODevice::ReadOnly));
+        QString texte = QString::fromLatin1(livre.readAll());
+        static const QRegularExpression date(
+            QStringLiteral("\\n\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*(\\d+)"));
+        const QRegularExpressionMatch m = date.match(texte);
+        QVERIFY(m.hasMatch());
+        texte.replace(m.capturedStart(1), m.capturedLength(1), QStringLiteral("9990"));
+        QFile copie(dossier.filePath(QStringLiteral("sidranes.dat")));
+        QVERIFY(copie.open(QIODevice::WriteOnly));
+        copie.write(texte.toLatin1());
+        copie.close();
+
+        QTest::newRow("donnees livrees") << donneesLivrees() << g << n;
+        QTest::newRow("depart en 9990") << copie.fileName() << g + 1 << n;
+    }
+
+    void singe() {
+        QFETCH(QString, donnees);
+        QFETCH(quint32, graine);
+        QFETCH(int, actions);
+        auto f = ouvre(donnees);
+        QVERIFY(f);
+        messages.clear();
+        avertissements = &messages;
+        // Said first, so that a crash can be replayed: a seed always plays the same run.
+        qInfo("seed=%u", graine);
+        Singe singe(*f, navigateur, graine);
+        const QString echec = singe.lance(actions);
+        avertissements = nullptr;
+        qInfo().noquote() << singe.bilan();
+        QVERIFY2(echec.isEmpty(), qPrintable(echec));
+    }
 
 private:
     Navigateur navigateur;
     QTemporaryDir dossier;
     QStringList messages;
 };
-
-void TestSinge::initTestCase() {
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &navigateur, "ouvre");
-    gestionnairePrecedent = qInstallMessageHandler(surMessage);
-    QVERIFY(dossier.isValid());
-}
-
-void TestSinge::cleanupTestCase() {
-    qInstallMessageHandler(gestionnairePrecedent);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
-
-void TestSinge::singe_data() {
-    QTest::addColumn<QString>("donnees");
-    QTest::addColumn<quint32>("graine");
-    QTest::addColumn<int>("actions");
-
-    bool lue = false;
-    const quint32 graine = qEnvironmentVariable("SIDRANES_SINGE_GRAINE").toUInt(&lue);
-    const quint32 g = lue ? graine : GraineParDefaut;
-    const int n = qEnvironmentVariableIsSet("SIDRANES_SINGE_ACTIONS")
-                      ? qEnvironmentVariableIntValue("SIDRANES_SINGE_ACTIONS")
-                      : ActionsParDefaut;
-
-    // The shipped data moved to 9990, ten years before the calendar ends.
-    QFile livre(donneesLivrees());
-    QVERIFY(livre.open(QIODevice::ReadOnly));
-    QString texte = QString::fromLatin1(livre.readAll());
-    static const QRegularExpression date(QStringLiteral("\\n\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*(\\d+)"));
-    const QRegularExpressionMatch m = date.match(texte);
-    QVERIFY(m.hasMatch());
-    texte.replace(m.capturedStart(1), m.capturedLength(1), QStringLiteral("9990"));
-    QFile copie(dossier.filePath(QStringLiteral("sidranes.dat")));
-    QVERIFY(copie.open(QIODevice::WriteOnly));
-    copie.write(texte.toLatin1());
-    copie.close();
-
-    QTest::newRow("donnees livrees") << donneesLivrees() << g << n;
-    QTest::newRow("depart en 9990") << copie.fileName() << g + 1 << n;
-}
-
-void TestSinge::singe() {
-    QFETCH(QString, donnees);
-    QFETCH(quint32, graine);
-    QFETCH(int, actions);
-    auto f = ouvre(donnees);
-    QVERIFY(f);
-    messages.clear();
-    avertissements = &messages;
-    // Said first, so that a crash can be replayed: a seed always plays the same run.
-    qInfo("seed=%u", graine);
-    Singe singe(*f, navigateur, graine);
-    const QString echec = singe.lance(actions);
-    avertissements = nullptr;
-    qInfo().noquote() << singe.bilan();
-    QVERIFY2(echec.isEmpty(), qPrintable(echec));
-}
 
 QTEST_MAIN(TestSinge)
 #include "tst_singe.moc"

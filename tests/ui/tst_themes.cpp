@@ -8,15 +8,6 @@
 
 using namespace AideFenetre;
 
-class TestThemes : public QObject {
-    Q_OBJECT
-
-private slots:
-    void panneauGardeSesCouleurs_data();
-    void panneauGardeSesCouleurs();
-    void nomsALaHauteurDeLeurPolice();
-};
-
 namespace {
 
 // Relative luminance and contrast ratio as the WCAG define them.
@@ -75,57 +66,63 @@ QPalette contrasteEleve() {
 
 } // namespace
 
-void TestThemes::panneauGardeSesCouleurs_data() {
-    QTest::addColumn<QPalette>("bureau");
-    QTest::newRow("sombre") << sombre();
-    QTest::newRow("contraste eleve") << contrasteEleve();
-}
+class TestThemes : public QObject {
+    Q_OBJECT
 
-// The panel looks the same under any desktop palette, and each enabled control's text
-// stands out from its background by at least 4.5:1.
-void TestThemes::panneauGardeSesCouleurs() {
-    QFETCH(QPalette, bureau);
-    const QPalette avant = QApplication::palette();
-    auto f = ouvre();
-    QVERIFY(f);
-    Tablecom* t = f->tablecom();
-    const QImage dessine = t->grab().toImage();
-    QApplication::setPalette(bureau);
-    QCoreApplication::processEvents();
-    const QImage sousLeTheme = t->grab().toImage();
-    QApplication::setPalette(avant);
-    QVERIFY(sousLeTheme == dessine);
+private slots:
+    void panneauGardeSesCouleurs_data() {
+        QTest::addColumn<QPalette>("bureau");
+        QTest::newRow("sombre") << sombre();
+        QTest::newRow("contraste eleve") << contrasteEleve();
+    }
 
-    for (const QWidget* w : t->findChildren<QWidget*>()) {
-        const auto* bouton = qobject_cast<const QPushButton*>(w);
-        const auto* label = qobject_cast<const QLabel*>(w);
-        if ((bouton && bouton->isEnabled()) || (label && !label->text().isEmpty())) {
-            const double c = contrasteDuTexte(sousLeTheme, w->geometry());
-            QVERIFY2(c >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(w->objectName()).arg(c)));
+    // The panel looks the same under any desktop palette, and each enabled control's text
+    // stands out from its background by at least 4.5:1.
+    void panneauGardeSesCouleurs() {
+        QFETCH(QPalette, bureau);
+        const QPalette avant = QApplication::palette();
+        auto f = ouvre();
+        QVERIFY(f);
+        Tablecom* t = f->tablecom();
+        const QImage dessine = t->grab().toImage();
+        QApplication::setPalette(bureau);
+        QCoreApplication::processEvents();
+        const QImage sousLeTheme = t->grab().toImage();
+        QApplication::setPalette(avant);
+        QVERIFY(sousLeTheme == dessine);
+
+        for (const QWidget* w : t->findChildren<QWidget*>()) {
+            const auto* bouton = qobject_cast<const QPushButton*>(w);
+            const auto* label = qobject_cast<const QLabel*>(w);
+            if ((bouton && bouton->isEnabled()) || (label && !label->text().isEmpty())) {
+                const double c = contrasteDuTexte(sousLeTheme, w->geometry());
+                QVERIFY2(c >= 4.5,
+                         qPrintable(QStringLiteral("%1: %2").arg(w->objectName()).arg(c)));
+            }
         }
     }
-}
 
-// An 18-point desktop font: each name label holds a whole line of its font
-// ("Terre", not "Ierre" cut at the top).
-void TestThemes::nomsALaHauteurDeLeurPolice() {
-    struct Rend {
-        const QFont avant = QApplication::font();
-        ~Rend() { QApplication::setFont(avant); }
-    } rend;
-    QFont grande = rend.avant;
-    grande.setPointSizeF(18);
-    QApplication::setFont(grande);
-    auto f = ouvre();
-    QVERIFY(f);
-    f->tablecom()->CmdAffNom->click();
-    for (int i = 1; i <= f->moteur().etat().Champ; ++i) {
-        const QLabel* nom = f->cosmos()->nom(i);
-        QVERIFY(nom->isVisible());
-        QVERIFY2(nom->height() >= QFontMetrics(nom->font()).height(), qPrintable(nom->text()));
-        QVERIFY(nom->width() >= QFontMetrics(nom->font()).horizontalAdvance(nom->text()));
+    // An 18-point desktop font: each name label holds a whole line of its font
+    // ("Terre", not "Ierre" cut at the top).
+    void nomsALaHauteurDeLeurPolice() {
+        struct Rend {
+            const QFont avant = QApplication::font();
+            ~Rend() { QApplication::setFont(avant); }
+        } rend;
+        QFont grande = rend.avant;
+        grande.setPointSizeF(18);
+        QApplication::setFont(grande);
+        auto f = ouvre();
+        QVERIFY(f);
+        f->tablecom()->CmdAffNom->click();
+        for (int i = 1; i <= f->moteur().etat().Champ; ++i) {
+            const QLabel* nom = f->cosmos()->nom(i);
+            QVERIFY(nom->isVisible());
+            QVERIFY2(nom->height() >= QFontMetrics(nom->font()).height(), qPrintable(nom->text()));
+            QVERIFY(nom->width() >= QFontMetrics(nom->font()).horizontalAdvance(nom->text()));
+        }
     }
-}
+};
 
 QTEST_MAIN(TestThemes)
 #include "tst_themes.moc"
