@@ -4,9 +4,10 @@
 
 // Tables of test rows kept as text files under tests/data: one row a line, columns
 // separated by " | ", "#" starting a comment line. In a column, \r \n \t \| \\ and \xHH
-// stand for their bytes.
+// stand for their bytes, \uHHHH for a character of the first plane.
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QtTest>
 
@@ -56,6 +57,9 @@ inline QByteArray octets(const QString& colonne) {
         if (c == 'x' && i + 2 < e.size()) {
             o += char(e.mid(i + 1, 2).toInt(nullptr, 16));
             i += 2;
+        } else if (c == 'u' && i + 4 < e.size()) {
+            o += QString(QChar(e.mid(i + 1, 4).toUShort(nullptr, 16))).toUtf8();
+            i += 4;
         } else {
             o += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
         }
@@ -63,8 +67,10 @@ inline QByteArray octets(const QString& colonne) {
     return o;
 }
 
+// A leading U+FEFF kept: it may be what a row is about.
 inline QString texte(const QString& colonne) {
-    return QString::fromUtf8(octets(colonne));
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+        .decode(octets(colonne));
 }
 
 } // namespace Tableau

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cfloat>
+#include <map>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -167,45 +168,27 @@ class TstLecteurDonnees : public QObject {
     Q_OBJECT
 
 private slots:
-    void chemin_data() {
-        QTest::addColumn<QString>("dossier");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("dossier ordinaire") << "/opt/sidranes"
-                                           << "/opt/sidranes/sidranes.dat";
-        QTest::newRow("avec barre finale") << "/opt/sidranes/"
-                                           << "/opt/sidranes/sidranes.dat";
-        QTest::newRow("racine") << "/"
-                                << "/sidranes.dat";
-        QTest::newRow("vide") << ""
-                              << "sidranes.dat";
-        QTest::newRow("accents et espaces") << "/home/zoé/mes jeux"
-                                            << "/home/zoé/mes jeux/sidranes.dat";
-    }
+    void chemins_data() { Tableau::lignes(QStringLiteral("lecteur/chemins.txt")); }
 
-    void chemin() {
-        QFETCH(QString, dossier);
-        QFETCH(QString, attendu);
-        QCOMPARE(LecteurDonnees::chemin(dossier), attendu);
-    }
-
-    // A path's bytes as a message shows them: every byte accounted for.
-    void cheminAffiche_data() {
-        QTest::addColumn<QByteArray>("octets");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("UTF-8") << QByteArray("/home/zo\xc3\xa9") << QStringLiteral("/home/zoé");
-        QTest::newRow("Latin-1") << QByteArray("/prog-\xe9t\xe9") << QStringLiteral("/prog-été");
-        QTest::newRow("séquence coupée") << QByteArray("/a\xe2\x82") << QStringLiteral("/aâ\u0082");
-        // U+FEFF is a character of the name, not a mark to drop, wherever it stands.
-        QTest::newRow("U+FEFF en tête")
-            << QByteArray("\xef\xbb\xbf/a") << QStringLiteral("\ufeff/a");
-        QTest::newRow("U+FEFF au milieu")
-            << QByteArray("/a\xef\xbb\xbf") << QStringLiteral("/a\ufeff");
-    }
-
-    void cheminAffiche() {
-        QFETCH(QByteArray, octets);
-        QFETCH(QString, attendu);
-        QCOMPARE(LecteurDonnees::Chemin::depuisOctets(octets).affiche(), attendu);
+    void chemins() {
+        QFETCH(QStringList, colonnes);
+        const QString genre = colonnes.value(0);
+        const QString entree = colonnes.value(1);
+        const std::map<QString, int> erreurs{{"EACCES", EACCES}, {"EPERM", EPERM},
+                                             {"ELOOP", ELOOP},   {"ENAMETOOLONG", ENAMETOOLONG},
+                                             {"ENOENT", ENOENT}, {"ENOTDIR", ENOTDIR},
+                                             {"EIO", EIO}};
+        QString obtenu;
+        if (genre == QLatin1String("dossier")) {
+            obtenu = LecteurDonnees::chemin(entree);
+        } else if (genre == QLatin1String("octets")) {
+            obtenu = LecteurDonnees::Chemin::depuisOctets(Tableau::octets(entree)).affiche();
+        } else {
+            obtenu =
+                simple(LecteurDonnees::refusOuverture(NomAffiche, erreurs.at(entree)).message());
+        }
+        QCOMPARE(obtenu, Tableau::texte(colonnes.value(2))
+                             .replace(QStringLiteral("{EIO}"), QString::number(EIO)));
     }
 
     void decoupage_data() { Tableau::lignes(QStringLiteral("lecteur/decoupage.txt")); }
@@ -404,31 +387,6 @@ private slots:
         const QString chemin = LecteurDonnees::chemin(dossier.path());
         QVERIFY(QFile::link(f.fileName(), chemin));
         QCOMPARE(LecteurDonnees::lit(chemin).astres[Lune].Nom, QStringLiteral("Lune"));
-    }
-
-    void refusOuverture_data() {
-        QTest::addColumn<int>("erreur");
-        QTest::addColumn<QString>("message");
-
-        const QString lu =
-            QStringLiteral("Le fichier de données « /x/sidranes.dat » ne peut pas être "
-                           "lu : ");
-        QTest::newRow("EACCES") << EACCES << lu + "accès refusé.";
-        QTest::newRow("EPERM") << EPERM << lu + "accès refusé.";
-        QTest::newRow("ELOOP") << ELOOP << lu + "ses liens symboliques forment une boucle.";
-        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << lu + "son chemin est trop long.";
-        QTest::newRow("ENOENT") << ENOENT
-                                << "Le fichier de données « /x/sidranes.dat » est introuvable.";
-        QTest::newRow("ENOTDIR") << ENOTDIR
-                                 << "Le fichier de données « /x/sidranes.dat » est introuvable.";
-        QTest::newRow("EIO")
-            << EIO << lu + QStringLiteral("ouverture impossible (erreur système %1).").arg(EIO);
-    }
-
-    void refusOuverture() {
-        QFETCH(int, erreur);
-        QFETCH(QString, message);
-        QCOMPARE(simple(LecteurDonnees::refusOuverture(NomAffiche, erreur).message()), message);
     }
 
     void provenance() {
