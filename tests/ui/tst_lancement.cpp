@@ -4,6 +4,8 @@
 // and how it ends when it cannot start. It runs offscreen, where a refusal is said on
 // stderr only, so every case ends by itself.
 
+#include "Tableau.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -28,49 +30,23 @@ class TestLancement : public QObject {
     Q_OBJECT
 
 private slots:
-    void lancement_data() {
-        QTest::addColumn<QByteArray>("dossier"); // the program's folder, printf(1) escapes
-        QTest::addColumn<QByteArray>("aCote");   // the data file beside it; empty: none
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("variables");
-        QTest::addColumn<int>("statut");
-        QTest::addColumn<QString>("sortie"); // expected in stdout and stderr
-
-        const QString court = "le fichier se termine avant le nom de l'astre n° 6";
-        QTest::newRow("fichier absent")
-            << QByteArray("prog") << QByteArray() << QStringList() << QStringList() << 1
-            << "/prog/sidranes.dat » est introuvable.";
-        // The working directory holds a valid file: it must not be the one read.
-        QTest::newRow("dossier au nom Latin-1")
-            << QByteArray("prog-\\351t\\351") << courtes() << QStringList() << QStringList() << 1
-            << "/prog-été/sidranes.dat », ligne 10 : " + court;
-        QTest::newRow("fichier nommé")
-            << QByteArray("prog") << livrees() << QStringList{"../court.dat"} << QStringList() << 1
-            << "« ../court.dat », ligne 10 : " + court;
-        QTest::newRow("--version") << QByteArray("prog") << QByteArray() << QStringList{"--version"}
-                                   << QStringList() << 0 << "Sidranes " SIDRANES_VERSION "\n";
-        QTest::newRow("--help") << QByteArray("prog") << QByteArray() << QStringList{"--help"}
-                                << QStringList() << 0
-                                << "Utilisation : sidranes [OPTION…] [FICHIER]\n";
-        QTest::newRow("option inconnue")
-            << QByteArray("prog") << livrees() << QStringList{"--plein-ecran"} << QStringList() << 2
-            << "sidranes : option inconnue « --plein-ecran ».\nUtilisation : sidranes [OPTION…] "
-               "[FICHIER] ;";
-        QTest::newRow("deux fichiers")
-            << QByteArray("prog") << livrees() << QStringList{"a.dat", "b.dat"} << QStringList()
-            << 2 << "sidranes : un seul fichier de données à la fois, 2 donnés.";
-        QTest::newRow("QT_SCALE_FACTOR=0")
-            << QByteArray("prog") << livrees() << QStringList() << QStringList{"QT_SCALE_FACTOR=0"}
-            << 1 << "la variable QT_SCALE_FACTOR vaut « 0 » ; il faut un nombre positif";
-    }
+    void lancement_data() { Tableau::lignes(QStringLiteral("ui/lancement.txt")); }
 
     void lancement() {
-        QFETCH(QByteArray, dossier);
-        QFETCH(QByteArray, aCote);
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, variables);
-        QFETCH(int, statut);
-        QFETCH(QString, sortie);
+        QFETCH(QStringList, colonnes);
+        const auto liste = [&](int k) {
+            return colonnes.value(k) == u'-' ? QStringList() : colonnes.value(k).split(u' ');
+        };
+        const QByteArray dossier = Tableau::octets(colonnes.value(0));
+        const QByteArray aCote = colonnes.value(1) == QLatin1String("livrees")   ? livrees()
+                                 : colonnes.value(1) == QLatin1String("courtes") ? courtes()
+                                                                                 : QByteArray();
+        const QStringList arguments = liste(2);
+        const QStringList variables = liste(3);
+        const int statut = colonnes.value(4).toInt();
+        const QString sortie =
+            Tableau::texte(colonnes.value(5))
+                .replace(QStringLiteral("{version}"), QStringLiteral(SIDRANES_VERSION));
 
         QTemporaryDir racine;
         QVERIFY(QDir(racine.path()).mkpath(QStringLiteral("ici")));
