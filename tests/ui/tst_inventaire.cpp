@@ -5,6 +5,7 @@
 #include "AideFenetre.h"
 #include "Debut.h"
 #include "LabelCliquable.h"
+#include "Tableau.h"
 #include "Tablecom.h"
 
 #include <QAbstractButton>
@@ -33,49 +34,22 @@ class TestInventaire : public QObject {
     Q_OBJECT
 
 private slots:
-    void controlesALaCreation_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QRect>("pixels");
-        QTest::addColumn<QString>("legende");
-        auto ligne = [](const char* nom, QRect r, const QString& legende) {
-            QTest::newRow(nom) << QString::fromLatin1(nom) << r << legende;
-        };
-        // Designed in twips, 15 to the pixel. A slider is its background, its track on top.
-        ligne("Cosmos", {8, 8, 570, 570}, "");
-        ligne("Tablecom", {592, 8, 200, 569}, "");
-        ligne("LbTitre", {8, 8, 177, 25}, "Sidranes - 2007");
-        ligne("CmdDebut", {16, 48, 57, 25}, "Début");
-        ligne("CmdStart", {108, 48, 65, 25}, "Démarrer");
-        ligne("CmdTrace", {16, 96, 158, 25}, "Montrer la trace des planètes");
-        ligne("CmdCls", {16, 128, 158, 25}, "Effacer les traces");
-        ligne("CmdLune", {16, 160, 158, 25}, "Montrer la Lune");
-        ligne("CmdAffNom", {16, 192, 158, 25}, "Afficher Noms planètes");
-        ligne("LbOrbite", {16, 256, 158, 17}, "");
-        ligne("ImCoControl", {16, 283, 158, 38}, "");
-        ligne("LabDate", {32, 360, 33, 17}, "Date");
-        ligne("LbTemps", {72, 360, 102, 17}, "");
-        ligne("ImTpControl", {16, 392, 158, 38}, "");
-        ligne("LabCourse", {16, 440, 161, 17}, "Distance parcourue par");
-        ligne("LbVit", {32, 464, 40, 17}, "0");
-        ligne("Labkm", {78, 465, 81, 17}, "x 1000 km/jour");
-        ligne("CmdFin", {16, 496, 158, 25}, "Quitter Sidranes");
-        ligne("LabApropos", {24, 536, 73, 17}, "A propos de");
-        ligne("LabContact", {112, 536, 57, 17}, "Contact");
-    }
+    void controlesALaCreation_data() { Tableau::lignes(QStringLiteral("ui/controles.txt")); }
 
     // The panel as designed, and the window's two containers before the first layout.
     void controlesALaCreation() {
-        QFETCH(QString, nom);
-        QFETCH(QRect, pixels);
-        QFETCH(QString, legende);
+        QFETCH(QStringList, colonnes);
+        const QString nom = colonnes.value(0);
+        const QStringList r = colonnes.value(1).split(u' ');
         auto f = cree();
         Tablecom panneau(nullptr);
         const auto* w = nom == QLatin1String("Cosmos") || nom == QLatin1String("Tablecom")
                             ? f->findChild<QWidget*>(nom)
                             : panneau.findChild<QWidget*>(nom);
         QVERIFY2(w, qPrintable(nom));
-        QCOMPARE(w->geometry(), pixels);
-        QCOMPARE(texte(w), legende);
+        QCOMPARE(w->geometry(), QRect(r.value(0).toInt(), r.value(1).toInt(), r.value(2).toInt(),
+                                      r.value(3).toInt()));
+        QCOMPARE(texte(w), colonnes.value(2));
         QVERIFY(!w->isHidden());
     }
 
