@@ -5,6 +5,7 @@
 
 #include "AccesGlissiere.h"
 #include "Glissiere.h"
+#include "Tableau.h"
 
 #include <QAccessible>
 #include <QScreen>
@@ -80,44 +81,23 @@ class TstGlissiere : public QObject {
     Q_OBJECT
 
 private slots:
-    void clic_data() {
-        QTest::addColumn<int>("crans");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<Qt::MouseButton>("bouton");
-        QTest::addColumn<double>("gaucheBouton");
-        QTest::addColumn<QString>("journal");
-        const double initial = 852.5; // notch 3 of 215 twips: 240 + 75 + 2.5 x 215
-        // Pixels of 15 twips: dead margins below 75 and above 2295, knob travel 218..2152.
-        QTest::newRow("marge gauche") << 9 << 4 << Qt::LeftButton << initial << "R3 C3";
-        QTest::newRow("marge droite") << 9 << 154 << Qt::LeftButton << initial << "R3 C3";
-        QTest::newRow("avant la course") << 9 << 5 << Qt::LeftButton << 315.5 << "R1 C1";
-        QTest::newRow("après la course") << 9 << 153 << Qt::LeftButton << 2249.5 << "R9 C9";
-        QTest::newRow("bouton droit") << 9 << 80 << Qt::RightButton << 1297.5 << "R5 C5";
-        QTest::newRow("bouton du milieu") << 9 << 80 << Qt::MiddleButton << 1297.5 << "R5 C5";
-        // Twelve notches of 161 twips; past the last one the travel's end still reads 12.
-        QTest::newRow("x = 1005") << 12 << 67 << Qt::LeftButton << 1102.5 << "R5 C5";
-        QTest::newRow("fin de course") << 12 << 144 << Qt::LeftButton << 2249.5 << "R12 C12";
-        // The middle of notch 8 is pixel 95: 1425 twips, a knob from 1425 + 240 - 142.5.
-        QTest::newRow("cran 8") << 12 << milieuDuCran(8, 161) << Qt::LeftButton << 1522.5
-                                << "R8 C8";
-        QTest::newRow("cran 11") << 12 << milieuDuCran(11, 161) << Qt::LeftButton << 2002.5
-                                 << "R11 C11";
-    }
+    void clic_data() { Tableau::lignes(QStringLiteral("view/clics.txt")); }
 
     // A press moves the knob and says nothing; the release and the click name its notch.
     void clic() {
-        QFETCH(int, crans);
-        QFETCH(int, x);
-        QFETCH(Qt::MouseButton, bouton);
-        QFETCH(double, gaucheBouton);
-        QFETCH(QString, journal);
-        Banc b(crans);
+        QFETCH(QStringList, colonnes);
+        const QStringList c = colonnes.value(0).split(u' ');
+        const int x = c.value(1).toInt();
+        const Qt::MouseButton bouton = c.value(2) == QLatin1String("gauche")  ? Qt::LeftButton
+                                       : c.value(2) == QLatin1String("droit") ? Qt::RightButton
+                                                                              : Qt::MiddleButton;
+        Banc b(c.value(0).toInt());
         b.presse(x, bouton);
-        QCOMPARE(b.g->gaucheBouton(), gaucheBouton);
+        QCOMPARE(b.g->gaucheBouton(), colonnes.value(1).toDouble());
         QCOMPARE(b.lu(), QString());
         b.relache(x, bouton);
-        QCOMPARE(b.lu(), journal);
-        QCOMPARE(b.g->gaucheBouton(), gaucheBouton);
+        QCOMPARE(b.lu(), colonnes.value(2));
+        QCOMPARE(b.g->gaucheBouton(), colonnes.value(1).toDouble());
     }
 
     void glisser() {
@@ -179,38 +159,16 @@ private slots:
         QVERIFY(rouge(b.g->rectangleBouton().center().x()));
     }
 
-    void touches_data() {
-        QTest::addColumn<int>("crans");
-        QTest::addColumn<QList<int>>("touches");
-        QTest::addColumn<QString>("journal");
-        using L = QList<int>;
-        // The knob starts in notch 3.
-        QTest::newRow("droite") << 9 << L{Qt::Key_Right} << "R4 C4";
-        QTest::newRow("haut") << 9 << L{Qt::Key_Up} << "R4 C4";
-        QTest::newRow("gauche") << 9 << L{Qt::Key_Left} << "R2 C2";
-        QTest::newRow("bas") << 9 << L{Qt::Key_Down} << "R2 C2";
-        QTest::newRow("début") << 9 << L{Qt::Key_Home} << "R1 C1";
-        // At an end a further key says nothing: no click where the knob already is.
-        QTest::newRow("fin et au-delà") << 9 << L{Qt::Key_End, Qt::Key_Right} << "R9 C9";
-        QTest::newRow("début et en deçà") << 12 << L{Qt::Key_Home, Qt::Key_Left} << "R1 C1";
-        QTest::newRow("fin, puis gauche")
-            << 12 << L{Qt::Key_End, Qt::Key_Left} << "R12 C12 R11 C11";
-        // A page is a quarter of the notches, rounded up: 3 of 9 or of 12.
-        QTest::newRow("page suivante") << 9 << L{Qt::Key_PageUp} << "R6 C6";
-        QTest::newRow("page précédente au bout")
-            << 12 << L{Qt::Key_PageDown, Qt::Key_PageDown} << "R1 C1";
-        QTest::newRow("autre touche") << 9 << L{Qt::Key_A} << "";
-    }
+    void touches_data() { Tableau::lignes(QStringLiteral("view/touches.txt")); }
 
     void touches() {
-        QFETCH(int, crans);
-        QFETCH(QList<int>, touches);
-        QFETCH(QString, journal);
+        QFETCH(QStringList, colonnes);
+        const int crans = colonnes.value(0).toInt();
         Banc b(crans);
-        for (int cle : touches) {
-            QTest::keyClick(b.g, Qt::Key(cle));
+        for (const QString& touche : colonnes.value(1).split(u' ')) {
+            QTest::keyClick(b.g, QKeySequence(touche)[0].key());
         }
-        QCOMPARE(b.lu(), journal);
+        QCOMPARE(b.lu(), colonnes.value(2));
         // The knob stands where start-up places it for that notch.
         const int cran = b.g->cran();
         const int largeur = crans == 9 ? 215 : 161;
@@ -246,42 +204,18 @@ private slots:
         QCOMPARE(acces->text(QAccessible::Value), QStringLiteral("cran 9"));
     }
 
-    void bulles_data() {
-        QTest::addColumn<int>("y");
-        QTest::addColumn<QString>("piste");
-        QTest::addColumn<QString>("fond");
-        QTest::addColumn<QString>("attendu");
-        // The speed slider says it over its track and knob, the field slider over the strip
-        // of its background below the track.
-        QTest::newRow("vitesse, piste") << 20 << "Règle"
-                                        << ""
-                                        << "Règle";
-        QTest::newRow("vitesse, sous la piste") << 35 << "Règle"
-                                                << ""
-                                                << "";
-        QTest::newRow("champ, piste") << 20 << ""
-                                      << "Règle"
-                                      << "";
-        QTest::newRow("champ, dernière ligne de la piste") << 32 << ""
-                                                           << "Règle"
-                                                           << "";
-        QTest::newRow("champ, sous la piste") << 33 << ""
-                                              << "Règle"
-                                              << "Règle";
-    }
+    void bulles_data() { Tableau::lignes(QStringLiteral("view/bulles.txt")); }
 
     void bulles() {
-        QFETCH(int, y);
-        QFETCH(QString, piste);
-        QFETCH(QString, fond);
-        QFETCH(QString, attendu);
+        QFETCH(QStringList, colonnes);
+        const int y = colonnes.value(0).toInt();
         Banc b(9);
         QVERIFY(QTest::qWaitForWindowExposed(&b.panneau));
-        b.g->setBulles(piste, fond);
+        b.g->setBulles(colonnes.value(1), colonnes.value(2));
         QToolTip::hideText();
         QHelpEvent aide(QEvent::ToolTip, QPoint(80, y), b.g->mapToGlobal(QPoint(80, y)));
         QApplication::sendEvent(b.g, &aide);
-        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), attendu);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), colonnes.value(3));
     }
 };
 
