@@ -8,6 +8,7 @@
 #include "Annonce.h"
 #include "Debut.h"
 #include "LabelCliquable.h"
+#include "Tableau.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -66,45 +67,18 @@ private slots:
 
     void cleanup() { QAccessible::installUpdateHandler(nullptr); }
 
-    void basculeDitSaLegende_data() {
-        QTest::addColumn<QStringList>("boutons");
-        QTest::addColumn<QStringList>("attendu");
-        using L = QStringList;
-        // The Earth covers 2573 thousand km a day; the data file starts on 1 January 2025.
-        const QString Demarre =
-            QStringLiteral("annonce Arrêter. Distance parcourue par Terre : 2573 x 1000 km/jour");
-        QTest::newRow("démarrer") << L{"CmdStart"} << L{Demarre};
-        QTest::newRow("arrêter") << L{"CmdStart", "CmdStart"}
-                                 << L{Demarre, "annonce Démarrer. Date : 01/01/2025"};
-        QTest::newRow("trace") << L{"CmdStart", "CmdTrace", "CmdTrace"}
-                               << L{Demarre, "annonce Suspendre la trace des planètes",
-                                    "annonce Montrer la trace des planètes"};
-        QTest::newRow("lune") << L{"CmdLune", "CmdLune"}
-                              << L{"annonce Cacher la Lune", "annonce Montrer la Lune"};
-        QTest::newRow("noms") << L{"CmdAffNom", "CmdAffNom"}
-                              << L{"annonce Masquer noms planètes",
-                                   "annonce Afficher noms planètes"};
-        // Names asked for while running stop the clock, and say so.
-        QTest::newRow("noms en marche")
-            << L{"CmdStart", "CmdAffNom"}
-            << L{Demarre, "annonce Masquer noms planètes. Horloge arrêtée. Date : 01/01/2025"};
-        QTest::newRow("début") << L{"CmdStart", "CmdDebut"}
-                               << L{Demarre, "annonce Retour au début. Date : 01/01/2025"};
-        QTest::newRow("effacer ne dit rien")
-            << L{"CmdStart", "CmdTrace", "CmdCls"}
-            << L{Demarre, "annonce Suspendre la trace des planètes"};
-    }
+    void basculeDitSaLegende_data() { Tableau::lignes(QStringLiteral("ui/annonces.txt")); }
 
     void basculeDitSaLegende() {
-        QFETCH(QStringList, boutons);
-        QFETCH(QStringList, attendu);
+        QFETCH(QStringList, colonnes);
         auto f = ouvre();
         QVERIFY(f);
         recus.clear();
-        for (const QString& b : boutons) {
+        for (const QString& b : colonnes.value(0).split(u' ')) {
             appuie(*f, b);
         }
-        QCOMPARE(annonces(), attendu);
+        QCOMPARE(annonces().join(QStringLiteral(" ; ")).remove(QStringLiteral("annonce ")),
+                 colonnes.value(1));
     }
 
     void glissiereDitSonCran_data() {
