@@ -35,8 +35,10 @@ inline constexpr std::array<float, 10> EchellesLivrees{
     856174912.0f, 1569332992.0f, 3157723904.0f, 4948236288.0f, 6497084928.0f};
 
 // The window as start-up makes it, not shown yet; null when the file is refused.
-inline std::unique_ptr<Sidrane> cree(const QString& chemin = donneesLivrees()) {
-    Planetaire::Ouverture o = Planetaire::ouvre({LecteurDonnees::Chemin(chemin), {}});
+inline std::unique_ptr<Sidrane> cree(const QString& chemin = donneesLivrees(),
+                                     const QDate& depart = {}) {
+    Planetaire::Ouverture o = Planetaire::ouvre(
+        {LecteurDonnees::Chemin(chemin), depart.isValid() ? std::optional(depart) : std::nullopt});
     if (const auto* refus = std::get_if<ErreurDonnees>(&o)) {
         qWarning().noquote() << refus->message();
         return nullptr;
@@ -45,8 +47,9 @@ inline std::unique_ptr<Sidrane> cree(const QString& chemin = donneesLivrees()) {
 }
 
 // The window started without the splash and exposed; null when it never shows.
-inline std::unique_ptr<Sidrane> ouvre(const QString& chemin = donneesLivrees()) {
-    auto f = cree(chemin);
+inline std::unique_ptr<Sidrane> ouvre(const QString& chemin = donneesLivrees(),
+                                      const QDate& depart = {}) {
+    auto f = cree(chemin, depart);
     if (!f) {
         return nullptr;
     }
