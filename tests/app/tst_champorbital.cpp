@@ -4,6 +4,7 @@
 // show, the Moon and its button, and the captions that name the field.
 
 #include "ChampOrbital.h"
+#include "Tableau.h"
 
 #include <QtTest>
 
@@ -31,29 +32,14 @@ class TstChampOrbital : public QObject {
     Q_OBJECT
 
 private slots:
-    void vue_data() {
-        QTest::addColumn<int>("champ");
-        QTest::addColumn<float>("echelle");
-        QTest::addColumn<float>("planete"); // width of every planet's disc
-        QTest::addColumn<float>("soleil");  // the Sun's width as finally shown
-
-        // A disc of d on 500 covers d / 500 of 2 Echelle; beyond Mars the Sun a quarter of that.
-        QTest::newRow("1, Mercure") << 1 << 1100.0f << 44.0f << 352.0f;
-        QTest::newRow("2") << 2 << 2200.0f << 88.0f << 704.0f;
-        QTest::newRow("3, départ") << 3 << 3300.0f << 132.0f << 1056.0f;
-        QTest::newRow("4, Mars à 1,3") << 4 << 5200.0f << 208.0f << 1664.0f;
-        QTest::newRow("5, Soleil au quart") << 5 << 5500.0f << 220.0f << 440.0f;
-        QTest::newRow("6") << 6 << 6600.0f << 264.0f << 528.0f;
-        QTest::newRow("7") << 7 << 7700.0f << 308.0f << 616.0f;
-        QTest::newRow("8") << 8 << 8800.0f << 352.0f << 704.0f;
-        QTest::newRow("9, Pluton") << 9 << 9900.0f << 396.0f << 792.0f;
-    }
+    void vue_data() { Tableau::lignes(QStringLiteral("app/champs.txt")); }
 
     void vue() {
-        QFETCH(int, champ);
-        QFETCH(float, echelle);
-        QFETCH(float, planete);
-        QFETCH(float, soleil);
+        QFETCH(QStringList, colonnes);
+        const int champ = colonnes.value(0).toInt();
+        const float echelle = colonnes.value(1).toFloat();
+        const float planete = colonnes.value(2).toFloat();
+        const float soleil = colonnes.value(3).toFloat();
         Systeme s = systemeDeTest();
         ChampOrbital::FixeEchelle(s, champ);
 

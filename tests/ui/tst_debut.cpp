@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Debut.h"
 #include "LabelCliquable.h"
+#include "Tableau.h"
 
 #include <QFrame>
 #include <QScreen>
@@ -66,28 +67,13 @@ private slots:
             QStringLiteral("Version %1.").arg(QStringLiteral(SIDRANES_VERSION))));
     }
 
-    void touches_data() {
-        QTest::addColumn<Qt::Key>("touche");
-        QTest::addColumn<QString>("texte"); // what X11 types for it
-        QTest::addColumn<bool>("ferme");
-        QTest::newRow("lettre") << Qt::Key_A << "a" << true;
-        QTest::newRow("espace") << Qt::Key_Space << " " << true;
-        QTest::newRow("entree") << Qt::Key_Return << "\r" << true;
-        QTest::newRow("echap") << Qt::Key_Escape << "\x1b" << true;
-        QTest::newRow("retour arriere") << Qt::Key_Backspace << "\b" << true;
-        QTest::newRow("fleche") << Qt::Key_Left << "" << false;
-        QTest::newRow("F1") << Qt::Key_F1 << "" << false;
-        QTest::newRow("tabulation") << Qt::Key_Tab << "\t" << false;
-        QTest::newRow("tabulation arrière") << Qt::Key_Backtab << "" << false;
-        QTest::newRow("majuscule seule") << Qt::Key_Shift << "" << false;
-        // Elsewhere Delete types nothing.
-        QTest::newRow("suppr") << Qt::Key_Delete << "\x7f" << false;
-    }
+    void touches_data() { Tableau::lignes(QStringLiteral("ui/touchesdebut.txt")); }
 
     void touches() {
-        QFETCH(Qt::Key, touche);
-        QFETCH(QString, texte);
-        QFETCH(bool, ferme);
+        QFETCH(QStringList, colonnes);
+        const Qt::Key touche = Qt::Key(QKeySequence(colonnes.value(0))[0].key());
+        const QString texte = Tableau::texte(colonnes.value(1));
+        const bool ferme = colonnes.value(2) == QLatin1String("oui");
         Debut debut;
         for (bool splash : {true, false}) {
             const bool resultat = fermePar(debut, splash, [&](Debut& d) {

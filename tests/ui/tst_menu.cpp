@@ -8,6 +8,7 @@
 #include "ChoixDate.h"
 #include "ImageEnregistree.h"
 #include "MemoireFenetre.h"
+#include "Tableau.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -24,36 +25,17 @@ class TestMenu : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void raccourcis_data() {
-        QTest::addColumn<QString>("focus"); // the control holding the keyboard focus
-        QTest::addColumn<QKeySequence>("touches");
-        QTest::addColumn<QString>("attendu"); // the panel's or the picture's change
-        QTest::newRow("démarrer depuis un bouton")
-            << "CmdFin" << QKeySequence("Ctrl+D") << "Arrêter";
-        QTest::newRow("démarrer depuis la glissière")
-            << "ImTpControl" << QKeySequence("Ctrl+D") << "Arrêter";
-        QTest::newRow("la Lune") << "Cosmos" << QKeySequence("Ctrl+L") << "Cacher la Lune";
-        QTest::newRow("les noms") << "CmdStart" << QKeySequence("Ctrl+N")
-                                  << "Masquer noms planètes";
-        QTest::newRow("remonter le temps") << "CmdStart" << QKeySequence("Ctrl+R") << "31/12/2024";
-        QTest::newRow("champ de Pluton")
-            << "CmdStart" << QKeySequence("Ctrl+9") << "Champ orbital : Pluton";
-        QTest::newRow("ralentir") << "CmdStart" << QKeySequence("Ctrl+-")
-                                  << "1 jour toutes les 0,1 seconde";
-        // The panel's own keys stay the panel's: Space on a focused button clicks only it.
-        QTest::newRow("espace") << "CmdLune" << QKeySequence("Space") << "Cacher la Lune";
-    }
+    void raccourcis_data() { Tableau::lignes(QStringLiteral("ui/raccourcis.txt")); }
 
     void raccourcis() {
-        QFETCH(QString, focus);
-        QFETCH(QKeySequence, touches);
-        QFETCH(QString, attendu);
+        QFETCH(QStringList, colonnes);
+        const QString attendu = colonnes.value(2);
         auto f = ouvre();
         QVERIFY(f);
-        QWidget* w = f->findChild<QWidget*>(focus);
+        QWidget* w = f->findChild<QWidget*>(colonnes.value(0));
         w->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(w->hasFocus());
-        QTest::keySequence(QApplication::focusWidget(), touches);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(colonnes.value(1)));
         tic(*f);
         const Tablecom* t = f->tablecom();
         const QStringList vus{t->CmdStart->text(), t->CmdLune->text(),  t->CmdAffNom->text(),
