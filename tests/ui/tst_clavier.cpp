@@ -6,6 +6,7 @@
 
 #include "AideFenetre.h"
 #include "LabelCliquable.h"
+#include "Tableau.h"
 
 #include <QSignalSpy>
 
@@ -38,39 +39,24 @@ private slots:
                  enMarche ? QStringLiteral("Arrêter") : QStringLiteral("Démarrer"));
     }
 
-    void lienActive_data() {
-        QTest::addColumn<int>("cle");
-        QTest::addColumn<Qt::MouseButton>("bouton");
-        QTest::addColumn<QPoint>("relache");
-        QTest::addColumn<int>("clics");
-        const QPoint dedans(20, 8);
-        QTest::newRow("Entrée") << int(Qt::Key_Return) << Qt::NoButton << dedans << 1;
-        QTest::newRow("Entrée du pavé") << int(Qt::Key_Enter) << Qt::NoButton << dedans << 1;
-        QTest::newRow("Espace") << int(Qt::Key_Space) << Qt::NoButton << dedans << 1;
-        QTest::newRow("lettre") << int(Qt::Key_A) << Qt::NoButton << dedans << 0;
-        QTest::newRow("flèche") << int(Qt::Key_Right) << Qt::NoButton << dedans << 0;
-        // A press on the link counts only when released over it, with the left button.
-        QTest::newRow("clic") << 0 << Qt::LeftButton << QPoint(30, 10) << 1;
-        QTest::newRow("relâché à côté") << 0 << Qt::LeftButton << QPoint(90, 8) << 0;
-        QTest::newRow("relâché dessous") << 0 << Qt::LeftButton << QPoint(20, 40) << 0;
-        QTest::newRow("bouton droit") << 0 << Qt::RightButton << dedans << 0;
-    }
+    void lienActive_data() { Tableau::lignes(QStringLiteral("ui/lien.txt")); }
 
     void lienActive() {
-        QFETCH(int, cle);
-        QFETCH(Qt::MouseButton, bouton);
-        QFETCH(QPoint, relache);
-        QFETCH(int, clics);
+        QFETCH(QStringList, colonnes);
+        const QStringList souris = colonnes.value(1).split(u' ');
+        const Qt::MouseButton bouton =
+            souris.value(0) == QLatin1String("gauche") ? Qt::LeftButton : Qt::RightButton;
+        const QPoint relache(souris.value(1).toInt(), souris.value(2).toInt());
         LabelCliquable lien(QStringLiteral("Contact"));
         lien.setGeometry(0, 0, 57, 17);
         QSignalSpy spy(&lien, &LabelCliquable::clicked);
-        if (bouton == Qt::NoButton) {
-            QTest::keyClick(&lien, Qt::Key(cle));
+        if (colonnes.value(0) != u'-') {
+            QTest::keyClick(&lien, QKeySequence(colonnes.value(0))[0].key());
         } else {
             QTest::mousePress(&lien, bouton, Qt::NoModifier, QPoint(20, 8));
             QTest::mouseRelease(&lien, bouton, Qt::NoModifier, relache);
         }
-        QCOMPARE(spy.count(), clics);
+        QCOMPARE(spy.count(), colonnes.value(2).toInt());
     }
 
     void marqueDeFocus_data() {

@@ -5,6 +5,7 @@
 
 #include "AideFenetre.h"
 #include "Polices.h"
+#include "Tableau.h"
 
 #include <QFontMetricsF>
 #include <QStyleOptionButton>
@@ -35,29 +36,14 @@ class TestLegendes : public QObject {
 
 private slots:
     void legendeLargeTientDansSonControle_data() {
-        QTest::addColumn<QString>("controle");
-        QTest::addColumn<QString>("longue");
-        QTest::addColumn<QString>("courte");
-        // Captions that change while the program runs; then a short one, which must get
-        // the control's own size back.
-        QTest::newRow("trace") << "CmdTrace"
-                               << "Suspendre la trace des planètes"
-                               << "Trace";
-        QTest::newRow("km") << "Labkm"
-                            << "x 1000 km/jour"
-                            << "km";
-        QTest::newRow("course") << "LabCourse"
-                                << "Distance parcourue par Neptune"
-                                << "Distance";
-        QTest::newRow("champ") << "LbOrbite"
-                               << "Champ orbital : Neptune"
-                               << "Mars";
+        Tableau::lignes(QStringLiteral("ui/legendes.txt"));
     }
 
     void legendeLargeTientDansSonControle() {
-        QFETCH(QString, controle);
-        QFETCH(QString, longue);
-        QFETCH(QString, courte);
+        QFETCH(QStringList, colonnes);
+        const QString controle = colonnes.value(0);
+        const QString longue = colonnes.value(1);
+        const QString courte = colonnes.value(2);
         auto f = ouvre();
         QVERIFY(f);
         auto* w = f->findChild<QWidget*>(controle);
