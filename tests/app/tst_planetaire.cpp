@@ -75,6 +75,18 @@ void joue(Planetaire& p, const QString& evenements) {
     }
 }
 
+// A start at the file's date plus N days shows the picture a run of N days reaches.
+void departCommeUneCourse(int jours) {
+    Planetaire course = ouvre();
+    joue(course, QStringLiteral("champ9 CmdLune"));
+    joue(course, jours < 0 ? QStringLiteral("remonte") : QStringLiteral("CmdStart"));
+    joue(course, QStringLiteral("tic*%1").arg(std::abs(jours)));
+    Planetaire saut = ouvre(livrees(), QDate(2025, 1, 1).addDays(jours));
+    joue(saut, QStringLiteral("champ9 CmdLune"));
+    QCOMPARE(saut.instantane().LbTemps, course.instantane().LbTemps);
+    QVERIFY(saut.instantane().ShSidrane == course.instantane().ShSidrane);
+}
+
 QString bouton(const Bouton& b) {
     return b.actif ? b.legende : b.legende + QStringLiteral(" (inactif)");
 }
@@ -198,46 +210,23 @@ private slots:
         QCOMPARE(decrit(depart, p.instantane()), colonnes.value(1));
     }
 
-    void departCommeUneCourse_data() {
-        QTest::addColumn<int>("jours");
-        QTest::newRow("un jour") << 1;
-        QTest::newRow("un an") << 365;
-        QTest::newRow("un siècle") << 36524;
-        QTest::newRow("la veille") << -1;
-        QTest::newRow("dix-neuf siècles avant") << -700000;
-    }
+    void departs_data() { Tableau::lignes(QStringLiteral("app/departs.txt")); }
 
-    // A start at the file's date plus N days shows the picture a run of N days reaches.
-    void departCommeUneCourse() {
-        QFETCH(int, jours);
-        Planetaire course = ouvre();
-        joue(course, QStringLiteral("champ9 CmdLune"));
-        joue(course, jours < 0 ? QStringLiteral("remonte") : QStringLiteral("CmdStart"));
-        joue(course, QStringLiteral("tic*%1").arg(std::abs(jours)));
-        Planetaire saut = ouvre(livrees(), QDate(2025, 1, 1).addDays(jours));
-        joue(saut, QStringLiteral("champ9 CmdLune"));
-        QCOMPARE(saut.instantane().LbTemps, course.instantane().LbTemps);
-        QVERIFY(saut.instantane().ShSidrane == course.instantane().ShSidrane);
-    }
-
-    void refusDepart_data() {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<bool>("refuse");
-        QTest::newRow("31/12/0099") << QDate(99, 12, 31) << true;
-        QTest::newRow("01/01/0100") << QDate(100, 1, 1) << false;
-        QTest::newRow("31/12/9999") << QDate(9999, 12, 31) << false;
-        QTest::newRow("01/01/10000") << QDate(10000, 1, 1) << true;
-        QTest::newRow("invalide") << QDate() << true;
-    }
-
-    void refusDepart() {
-        QFETCH(QDate, date);
-        QFETCH(bool, refuse);
-        const auto refus = ouvre().refusDepart(date);
-        QCOMPARE(refus.value_or(QString()),
-                 refuse ? QStringLiteral("la date de départ doit être comprise entre le 01/01/0100 "
-                                         "et le 31/12/9999")
-                        : QString());
+    void departs() {
+        QFETCH(QStringList, colonnes);
+        const QString genre = colonnes.value(0);
+        if (genre == QLatin1String("refus")) {
+            const auto refus = ouvre().refusDepart(date(colonnes.value(1)));
+            QCOMPARE(refus.value_or(QStringLiteral("-")), colonnes.value(2));
+        } else if (genre == QLatin1String("langue")) {
+            QLocale::setDefault(QLocale(colonnes.value(1)));
+            Planetaire p = ouvre();
+            QLocale::setDefault(QLocale::system());
+            joue(p, QStringLiteral("CmdStart tic"));
+            QCOMPARE(p.instantane().LbTemps, colonnes.value(2));
+        } else {
+            departCommeUneCourse(colonnes.value(1).toInt());
+        }
     }
 
     // A Moon turning 10^35 degrees a day from the last day of the calendar: its angle would
@@ -256,31 +245,6 @@ private slots:
         joue(p, QStringLiteral("vitesse1 CmdStart tic*200"));
         QCOMPARE(p.etat().Jours, -3399);
         QVERIFY(std::isfinite(p.etat().astres[Lune].PosX));
-    }
-
-    void dateSelonLaLangue_data() {
-        QTest::addColumn<QString>("langue");
-        QTest::addColumn<QString>("lendemain");
-        // Two-digit years in the short formats of en_US and de_DE: widened to four.
-        QTest::newRow("en_US") << "en_US"
-                               << "1/2/2025";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "02.01.2025";
-        QTest::newRow("fr_FR") << "fr_FR"
-                               << "02/01/2025";
-        // The bare locale of minimal systems writes its months in English: French instead.
-        QTest::newRow("C") << "C"
-                           << "02/01/2025";
-    }
-
-    void dateSelonLaLangue() {
-        QFETCH(QString, langue);
-        QFETCH(QString, lendemain);
-        QLocale::setDefault(QLocale(langue));
-        Planetaire p = ouvre();
-        QLocale::setDefault(QLocale::system());
-        joue(p, QStringLiteral("CmdStart tic"));
-        QCOMPARE(p.instantane().LbTemps, lendemain);
     }
 
     void invariants_data() {

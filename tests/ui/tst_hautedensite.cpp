@@ -7,6 +7,7 @@
 #include "Debut.h"
 #include "LabelCliquable.h"
 #include "Ressources.h"
+#include "Tableau.h"
 
 using namespace AideFenetre;
 
@@ -14,26 +15,14 @@ class TestHauteDensite : public QObject {
     Q_OBJECT
 
 private slots:
-    void imagesDoubles_data() {
-        QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QString>("dessinDouble");
-        QTest::addColumn<QSize>("taille");
-        QTest::newRow("boule orange") << ":/boule-orange.png"
-                                      << ":/boule-orange@2x.png" << QSize(20, 20);
-        QTest::newRow("boule verte") << ":/boule-verte.png"
-                                     << ":/boule-verte@2x.png" << QSize(20, 20);
-        QTest::newRow("fond") << ":/fond-glissiere.png"
-                              << ":/fond-glissiere@2x.png" << QSize(158, 38);
-        QTest::newRow("debut") << ":/debut.jpg"
-                               << ":/debut@2x.jpg" << QSize(467, 307);
-        QTest::newRow("icone") << ":/icone.png"
-                               << ":/icone@2x.png" << QSize(32, 32);
-    }
+    void imagesDoubles_data() { Tableau::lignes(QStringLiteral("ui/imagesdoubles.txt")); }
 
     void imagesDoubles() {
-        QFETCH(QString, chemin);
-        QFETCH(QString, dessinDouble);
-        QFETCH(QSize, taille);
+        QFETCH(QStringList, colonnes);
+        const QString chemin = colonnes.value(0);
+        const QString dessinDouble = QString(chemin).insert(chemin.lastIndexOf(u'.'), "@2x");
+        const QStringList t = colonnes.value(1).split(u' ');
+        const QSize taille(t.value(0).toInt(), t.value(1).toInt());
         const QPixmap image = imageRessource(chemin);
         QCOMPARE(image.devicePixelRatio(), 2.0);
         QCOMPARE(image.deviceIndependentSize(), QSizeF(taille));
