@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Placement.h"
+#include "Tableau.h"
 
 #include <QtTest>
 #include <bit>
@@ -218,25 +219,14 @@ private slots:
         QCOMPARE(s.astres[Lune].Angle, 395.29074f);
     }
 
-    void remiseAZero_data() {
-        QTest::addColumn<int>("champ");
-        QTest::addColumn<bool>("noms");
-        QTest::addColumn<bool>("lune");
-        QTest::addColumn<int>("depart"); // the start date in force, in days
-
-        QTest::newRow("champ 3") << 3 << false << false << 0;
-        QTest::newRow("champ 3, noms") << 3 << true << false << 0;
-        QTest::newRow("champ 9, noms et Lune") << 9 << true << true << 0;
-        // Each body's period is 50 i + 30 days: a start date that many days later finds
-        // planet 1 back at its angle of day 0 (and the others elsewhere).
-        QTest::newRow("un tour plus tard") << 1 << false << false << 80;
-    }
+    void remiseAZero_data() { Tableau::lignes(QStringLiteral("app/remiseazero.txt")); }
 
     void remiseAZero() {
-        QFETCH(int, champ);
-        QFETCH(bool, noms);
-        QFETCH(bool, lune);
-        QFETCH(int, depart);
+        QFETCH(QStringList, colonnes);
+        const int champ = colonnes.value(0).toInt();
+        const bool noms = colonnes.value(1) == QLatin1String("oui");
+        const bool lune = colonnes.value(2) == QLatin1String("oui");
+        const int depart = colonnes.value(3).toInt();
         Systeme s = systemeDeTest();
         s.Champ = champ;
         s.NomsOn = noms;

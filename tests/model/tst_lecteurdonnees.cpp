@@ -85,10 +85,6 @@ template <typename Lecture> QString refus(Lecture&& lecture) {
     return QStringLiteral("(aucune erreur)");
 }
 
-QString messageDe(const QByteArray& octets) {
-    return refus([&] { litOctets(octets); });
-}
-
 // A device that produces the same bytes for ever, after an optional prefix.
 class SourceSansFin : public QIODevice {
 public:
@@ -471,7 +467,7 @@ private slots:
             graine = graine * 1103515245u + 12345u;
             octets.append(char(graine >> 24));
         }
-        QString message = messageDe(octets);
+        QString message = refus([&] { litOctets(octets); });
         QVERIFY2(
             message.startsWith(QStringLiteral("Fichier de données « /x/sidranes.dat », ligne ")),
             qPrintable(message));
