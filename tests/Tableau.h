@@ -75,6 +75,11 @@ inline QByteArray octets(const QString& colonne) {
     return o;
 }
 
+// A column of words separated by spaces, "-" for none.
+inline QStringList mots(const QString& colonne) {
+    return colonne == u'-' ? QStringList() : colonne.split(u' ');
+}
+
 // A leading U+FEFF kept: it may be what a row is about.
 inline QString texte(const QString& colonne) {
     return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)

@@ -13,15 +13,13 @@ private slots:
 
     void regles() {
         QFETCH(QStringList, colonnes);
-        const auto liste = [&](int k) {
-            return colonnes.value(k) == u'-' ? QStringList() : colonnes.value(k).split(u' ');
-        };
+        const bool designe = colonnes.value(0) == QLatin1String("designe");
         QProcessEnvironment environnement;
-        for (const QString& v : liste(2 - (colonnes.value(0) == QLatin1String("designe")))) {
+        for (const QString& v : Tableau::mots(colonnes.value(designe ? 1 : 2))) {
             environnement.insert(v.section(u'=', 0, 0), v.section(u'=', 1));
         }
-        if (colonnes.value(0) == QLatin1String("designe")) {
-            QCOMPARE(Ecran::ecranDesigne(environnement, liste(2)),
+        if (designe) {
+            QCOMPARE(Ecran::ecranDesigne(environnement, Tableau::mots(colonnes.value(2))),
                      colonnes.value(3) == QLatin1String("oui"));
         } else {
             QCOMPARE(

@@ -34,15 +34,12 @@ private slots:
 
     void lancement() {
         QFETCH(QStringList, colonnes);
-        const auto liste = [&](int k) {
-            return colonnes.value(k) == u'-' ? QStringList() : colonnes.value(k).split(u' ');
-        };
         const QByteArray dossier = Tableau::octets(colonnes.value(0));
         const QByteArray aCote = colonnes.value(1) == QLatin1String("livrees")   ? livrees()
                                  : colonnes.value(1) == QLatin1String("courtes") ? courtes()
                                                                                  : QByteArray();
-        const QStringList arguments = liste(2);
-        const QStringList variables = liste(3);
+        const QStringList arguments = Tableau::mots(colonnes.value(2));
+        const QStringList variables = Tableau::mots(colonnes.value(3));
         const int statut = colonnes.value(4).toInt();
         const QString sortie =
             Tableau::texte(colonnes.value(5))
