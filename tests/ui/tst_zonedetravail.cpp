@@ -11,7 +11,7 @@ namespace {
 
 Cadre cadre(const QString& texte) {
     const QStringList n = texte.split(u' ');
-    return {n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(), n.value(3).toInt()};
+    return {n.value(0).toFloat(), n.value(1).toFloat(), n.value(2).toFloat(), n.value(3).toFloat()};
 }
 
 } // namespace
