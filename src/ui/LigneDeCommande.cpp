@@ -237,7 +237,7 @@ const char* const TexteAide =
     "  Ctrl+S  enregistrer l'image…      F1          à propos\n"
     "  Ctrl+Maj+C  contact               Ctrl+Q      quitter\n"
     "\n"
-    "Les options de Qt (-platform, -style…) sont acceptées.\n";
+    "Les options de Qt (-platform, -style…) sont acceptées.";
 
 QStringList arguments(int argc, char** argv) {
     QStringList liste;
@@ -301,7 +301,7 @@ Demande lit(int argc, char** argv) {
         usage(d.probleme);
     }
     if (d.quoi == Demande::Quoi::Aide) {
-        ecritEtTermine(QString::fromUtf8(TexteAide).chopped(1));
+        ecritEtTermine(QString::fromUtf8(TexteAide));
     }
     if (d.quoi == Demande::Quoi::Version) {
         ecritEtTermine(QStringLiteral("Sidranes " SIDRANES_VERSION));
