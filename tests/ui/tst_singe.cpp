@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Sidranes
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey: the real main window driven by thousands of random user actions (clicks
-// on every control, presses, drags and releases on both sliders with any button, the
-// keyboard, resizes, clock ticks at every speed),
-// with the window checked after every event: it shows the orrery's picture, whole,
-// and lays itself out. The orrery's own rules are checked in its own tests.
+// and Space on the six buttons, presses, drags and releases on both sliders with any
+// button, resizes, clock ticks at every speed), with the window checked after every
+// event: it shows the orrery's picture, whole, and lays itself out. The orrery's own
+// rules are checked in its own tests.
 //
 // SIDRANES_SINGE_ACTIONS sets the number of actions of each run, SIDRANES_SINGE_GRAINE
 // its seed; a failure names the seed, the step and the action, which replays it.
