@@ -27,8 +27,10 @@ constexpr float YAvant = -6789.0f;
 
 // Planets on orbits of 10, 20 ... 90 million km, each with its own speed, starting
 // angle, offsets and colour, so that any mix-up shows.
-Systeme systemeDeTest() {
+Systeme systemeDeTest(int champ, bool traces = false) {
     Systeme s;
+    s.Champ = champ;
+    s.TraceOn = traces;
     s.DegRad = DegRad;
     s.Echelle = 1000.0f;
     s.DateDebut = QDate(2025, 1, 1);
@@ -118,9 +120,7 @@ private slots:
         QFETCH(int, champ);
         QFETCH(bool, trace);
         QFETCH(int, jour);
-        Systeme s = systemeDeTest();
-        s.Champ = champ;
-        s.TraceOn = trace;
+        Systeme s = systemeDeTest(champ, trace);
         const auto formesAvant = s.ShSidrane;
         std::vector<Cercle> traces;
 
@@ -150,9 +150,7 @@ private slots:
 
     void rayonsDesTraces() {
         // A shape 400 wide: a planet leaves a circle of a quarter of it, the Moon of half.
-        Systeme s = systemeDeTest();
-        s.Champ = 1;
-        s.TraceOn = true;
+        Systeme s = systemeDeTest(1, true);
         s.LuneOn = true;
         s.astres[1].DecalX = -200;
         s.astres[Lune].DecalX = -200;
@@ -186,9 +184,7 @@ private slots:
         QFETCH(bool, trace);
         QFETCH(double, terreX);
         QFETCH(double, terreY);
-        Systeme s = systemeDeTest();
-        s.Champ = champ;
-        s.TraceOn = trace;
+        Systeme s = systemeDeTest(champ, trace);
         s.LuneOn = true;
         std::vector<Cercle> traces;
 
@@ -227,8 +223,7 @@ private slots:
         const bool noms = colonnes.value(1) == QLatin1String("oui");
         const bool lune = colonnes.value(2) == QLatin1String("oui");
         const int depart = colonnes.value(3).toInt();
-        Systeme s = systemeDeTest();
-        s.Champ = champ;
+        Systeme s = systemeDeTest(champ);
         s.NomsOn = noms;
         s.LuneOn = lune;
         s.Jours = 1234;
@@ -261,8 +256,7 @@ private slots:
     }
 
     void montreNoms() {
-        Systeme s = systemeDeTest();
-        s.Champ = 9;
+        Systeme s = systemeDeTest(9);
         for (int i = 1; i <= DernierePlanete; ++i) {
             s.astres[i].PosX = 1000.0f * i;
             s.astres[i].PosY = -100.0f * i;
